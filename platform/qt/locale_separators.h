@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/number_text/number_text.h"
+
+class QLocale;
+
+namespace trelumo {
+
+/// The decimal and group separators of a locale; the C locale reads as Spanish (Spain).
+Separators separators_of(const QLocale& locale);
+
+/// The separators of the user's locale.
+Separators system_separators();
+
+}  // namespace trelumo

@@ -1,0 +1,28 @@
+#include "platform/qt/runtime.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "platform/qt/application.h"
+#include "platform/qt/help.h"
+
+namespace trelumo {
+
+void start_runtime(QApplication& application) {
+    QApplication::setApplicationName(app::title());
+    QApplication::setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(app::major()).arg(app::minor()).arg(app::revision()));
+    QApplication::setDesktopFileName(QStringLiteral(TRELUMO_APP_ID));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/trelumo.xpm")));
+
+    auto* qt_texts = new QTranslator(&application);
+    if (qt_texts->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"),
+                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qt_texts);
+
+    install_help_key(application);
+}
+
+}  // namespace trelumo

@@ -1,0 +1,264 @@
+#include <QAction>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTextBrowser>
+
+#include "gui_fixture.h"
+#include "platform/qt/event_dispatch.h"
+#include "platform/qt/runtime.h"
+
+namespace {
+
+QWidget* top_level_named(const QString& name) {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == name && widget->isVisible()) return widget;
+    return nullptr;
+}
+
+void close_top_level_named(const QString& name) {
+    if (QWidget* widget = top_level_named(name)) widget->close();
+}
+
+bool fully_selected(const QLineEdit* field) {
+    return field->selectedText() == field->text() && !field->text().isEmpty();
+}
+
+}  // namespace
+
+class EuroWindowTest : public QObject, public GuiFixture {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { trelumo::start_runtime(*qApp); }
+
+    void init() { open_main_window(); }
+
+    void cleanup() {
+        close_top_level_named(QStringLiteral("help_window"));
+        close_main_window();
+        QVERIFY2(watchdog().unexpected().isEmpty(),
+                 qPrintable(watchdog().unexpected().join(QStringLiteral("; "))));
+    }
+
+    void starts_with_zero_euros_selected_and_no_conversion_shown() {
+        QCOMPARE(window()->windowTitle(), QStringLiteral("Trelumo"));
+        QCOMPARE(QApplication::focusWidget(), text_euro());
+        QCOMPARE(text_euro()->text(), QStringLiteral("0,00"));
+        QVERIFY(fully_selected(text_euro()));
+        QCOMPARE(text_pts()->text(), QStringLiteral("0"));
+        QCOMPARE(result()->text(), QString());
+        QVERIFY(!fizq()->isVisible());
+        QVERIFY(!fdcha()->isVisible());
+    }
+
+    void tab_tidies_the_field_left_and_converts_into_the_other_data() {
+        QTest::addColumn<bool>("from_pesetas");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("tidied");
+        QTest::addColumn<QString>("converted");
+        QTest::addColumn<QString>("sentence");
+
+        QTest::newRow("1 euro") << false << "1"
+                                << "1,00"
+                                << "166"
+                                << "1,00 Euros  =  166 Ptas.";
+        QTest::newRow("half cent rounds up") << false << "12,345"
+                                             << "12,35"
+                                             << "2.055"
+                                             << "12,35 Euros  =  2.055 Ptas.";
+        QTest::newRow("thousands") << false << "1234,5"
+                                   << "1.234,50"
+                                   << "205.404"
+                                   << "1.234,50 Euros  =  205.404 Ptas.";
+        QTest::newRow("empty euros") << false << ""
+                                     << "0,00"
+                                     << "0"
+                                     << "0,00 Euros  =  0 Ptas.";
+        QTest::newRow("102 pesetas") << true << "102"
+                                     << "102"
+                                     << "0,61"
+                                     << "102 Ptas.  =  0,61 Euros";
+        QTest::newRow("grouped pesetas") << true << "1.000.000"
+                                         << "1.000.000"
+                                         << "6.010,12"
+                                         << "1.000.000 Ptas.  =  6.010,12 Euros";
+        QTest::newRow("ungrouped pesetas") << true << "1000"
+                                           << "1.000"
+                                           << "6,01"
+                                           << "1.000 Ptas.  =  6,01 Euros";
+        QTest::newRow("empty pesetas") << true << ""
+                                       << "0"
+                                       << "0,00"
+                                       << "0 Ptas.  =  0,00 Euros";
+    }
+
+    void tab_tidies_the_field_left_and_converts_into_the_other() {
+        QFETCH(bool, from_pesetas);
+        QFETCH(QString, typed);
+        QFETCH(QString, tidied);
+        QFETCH(QString, converted);
+        QFETCH(QString, sentence);
+
+        if (from_pesetas) tab();
+        QLineEdit* left = from_pesetas ? text_pts() : text_euro();
+        QLineEdit* entered = from_pesetas ? text_euro() : text_pts();
+        QTest::keyClick(left, Qt::Key_Delete);  // the entered field starts wholly selected
+        type(typed);
+        tab();
+
+        QCOMPARE(left->text(), tidied);
+        QCOMPARE(result()->text(), sentence);
+        QCOMPARE(entered->text(), converted);
+        QCOMPARE(QApplication::focusWidget(), entered);
+        QVERIFY(fully_selected(entered));
+        QCOMPARE(fdcha()->isVisible(), !from_pesetas);
+        QCOMPARE(fizq()->isVisible(), from_pesetas);
+    }
+
+    void pesetas_come_back_rounded_through_euros() {
+        tab();
+        type(QStringLiteral("102"));
+        tab();
+        QCOMPARE(text_euro()->text(), QStringLiteral("0,61"));
+        tab();
+        QCOMPARE(text_pts()->text(), QStringLiteral("101"));
+        QCOMPARE(result()->text(), QStringLiteral("0,61 Euros  =  101 Ptas."));
+        tab();
+        tab();
+        QCOMPARE(text_euro()->text(), QStringLiteral("0,61"));
+        QCOMPARE(text_pts()->text(), QStringLiteral("101"));
+    }
+
+    void shift_tab_and_clicks_convert_like_tab() {
+        type(QStringLiteral("2"));
+        QTest::keyClick(text_euro(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(text_pts()->text(), QStringLiteral("333"));
+        type(QStringLiteral("500"));
+        QTest::mouseClick(text_euro(), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), text_euro());
+        QCOMPARE(text_euro()->text(), QStringLiteral("3,01"));
+        QVERIFY(fully_selected(text_euro()));
+    }
+
+    void a_letter_empties_the_field_which_then_takes_digits_again() {
+        type(QStringLiteral("12a"));
+        QCOMPARE(text_euro()->text(), QString());
+        type(QStringLiteral("3"));
+        QCOMPARE(text_euro()->text(), QStringLiteral("3"));
+    }
+
+    void a_sign_alone_is_emptied_so_a_negative_amount_takes_its_sign_last() {
+        type(QStringLiteral("-"));
+        QCOMPARE(text_euro()->text(), QString());
+        type(QStringLiteral("5"));
+        QTest::keyClick(text_euro(), Qt::Key_Home);
+        type(QStringLiteral("-"));
+        tab();
+        QCOMPARE(text_euro()->text(), QStringLiteral("-5,00"));
+        QCOMPARE(result()->text(), QStringLiteral("-5,00 Euros  =  -832 Ptas."));
+        QCOMPARE(text_pts()->text(), QStringLiteral("-832"));
+    }
+
+    void the_keypad_decimal_key_types_a_comma() {
+        type(QStringLiteral("1"));
+        QTest::keyClick(text_euro(), Qt::Key_Period, Qt::KeypadModifier);
+        type(QStringLiteral("5"));
+        QCOMPARE(text_euro()->text(), QStringLiteral("1,5"));
+        tab();
+        QCOMPARE(text_euro()->text(), QStringLiteral("1,50"));
+    }
+
+    void clicking_a_label_or_picture_keeps_the_focus_and_converts_nothing() {
+        type(QStringLiteral("7"));
+        for (QWidget* label : {static_cast<QWidget*>(result()),
+                               window()->findChild<QWidget*>(QStringLiteral("Label3"))})
+            QTest::mouseClick(label, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), text_euro());
+        QCOMPARE(text_euro()->text(), QStringLiteral("7"));
+        QCOMPARE(result()->text(), QString());
+    }
+
+    void leaving_the_window_and_coming_back_keeps_the_typed_amount() {
+        type(QStringLiteral("250"));
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window()));
+
+        QCOMPARE(QApplication::focusWidget(), text_euro());
+        QCOMPARE(text_euro()->text(), QStringLiteral("250"));
+        QCOMPARE(result()->text(), QString());
+    }
+
+    void a_context_menu_keeps_the_typed_amount() {
+        type(QStringLiteral("250"));
+        QTimer::singleShot(100, [] {
+            if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+        });
+        QContextMenuEvent menu_request(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                       text_euro()->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(text_euro(), &menu_request);
+
+        QCOMPARE(QApplication::focusWidget(), text_euro());
+        QCOMPARE(text_euro()->text(), QStringLiteral("250"));
+        QCOMPARE(result()->text(), QString());
+    }
+
+    void f1_and_the_help_command_open_the_help_window() {
+        QTest::keyClick(text_euro(), Qt::Key_F1);
+        QWidget* help = top_level_named(QStringLiteral("help_window"));
+        QVERIFY(help);
+        QVERIFY(
+            qobject_cast<QTextBrowser*>(help)->toPlainText().contains(QStringLiteral("166,386")));
+        help->close();
+        window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window()));
+
+        window()->findChild<QAction*>(QStringLiteral("temas"))->trigger();
+        QVERIFY(top_level_named(QStringLiteral("help_window")));
+        QCOMPARE(text_euro()->text(), QStringLiteral("0,00"));
+    }
+
+    void an_overflow_is_reported_and_the_program_keeps_running() {
+        watchdog().expect(QStringLiteral("run_time_error"));
+        type(QStringLiteral("1") + QString(307, QLatin1Char('0')));
+        tab();
+        QTRY_VERIFY(top_level_named(QStringLiteral("run_time_error")));
+        auto* box = qobject_cast<QMessageBox*>(top_level_named(QStringLiteral("run_time_error")));
+        QVERIFY(box->text().contains(QStringLiteral("Desbordamiento")));
+        QVERIFY(box->text().contains(QStringLiteral("'6'")));
+        box->close();
+        watchdog().expect(QString());
+        window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window()));
+
+        QVERIFY(window()->isVisible());
+        QCOMPARE(result()->text(), QString());
+        QCOMPARE(text_pts()->text(), QStringLiteral("0"));
+        QTest::mouseClick(text_pts(), Qt::LeftButton);
+        QTest::keyClick(text_pts(), Qt::Key_Delete);
+        type(QStringLiteral("166"));
+        tab();
+        QCOMPARE(text_euro()->text(), QStringLiteral("1,00"));
+    }
+
+    void the_fields_have_their_labels_as_accessible_names() {
+        QCOMPARE(text_euro()->accessibleName(), QStringLiteral("Euros"));
+        QCOMPARE(text_pts()->accessibleName(), QStringLiteral("Pesetas"));
+    }
+
+    // Ends the program, so it runs last.
+    void salir_ends_the_program_without_converting() {
+        type(QStringLiteral("9"));
+        window()->findChild<QAction*>(QStringLiteral("salir"))->trigger();
+        QVERIFY(trelumo::event_dispatch::ending());
+        QVERIFY(!window()->isVisible());
+        QCOMPARE(text_euro()->text(), QStringLiteral("9"));
+        QCOMPARE(result()->text(), QString());
+    }
+};
+
+QTEST_MAIN(EuroWindowTest)
+#include "euro_window_test.moc"

@@ -1,0 +1,43 @@
+#include "ui/about/about_window.h"
+
+#include <QCloseEvent>
+
+#include "platform/qt/application.h"
+#include "platform/qt/event_dispatch.h"
+#include "platform/qt/form.h"
+#include "platform/qt/window_placement.h"
+#include "ui_frmabout.h"
+
+AboutWindow::AboutWindow(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+      ui_(std::make_unique<Ui::frmAbout>()) {
+    ui_->setupUi(this);
+    setFixedSize(size());
+    setAttribute(Qt::WA_QuitOnClose, true);
+    connect(ui_->cmdOK, &QPushButton::clicked, this,
+            [this] { trelumo::event_dispatch::run([this] { cmdOK_Click(); }); });
+    trelumo::centre_on_screen(this);
+}
+
+AboutWindow::~AboutWindow() = default;
+
+void AboutWindow::Form_Load() {
+    setWindowTitle(QStringLiteral("Acerca de ") + trelumo::app::title());
+    ui_->lblVersion->setText(QStringLiteral("Versión %1.%2.%3")
+                                 .arg(trelumo::app::major())
+                                 .arg(trelumo::app::minor())
+                                 .arg(trelumo::app::revision()));
+    ui_->lblTitle->setText(trelumo::app::title());
+}
+
+void AboutWindow::cmdOK_Click() {
+    trelumo::Form<AboutWindow>::instance().unload();
+}
+
+void AboutWindow::reject() {
+    trelumo::event_dispatch::run([this] { cmdOK_Click(); });
+}
+
+void AboutWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+namespace Ui {
+class frmAbout;
+}
+
+/// The About window, `frmAbout`: the program's icon, title, version and credits. Modeless; its
+/// OK button, Enter, Esc and the close control all unload it.
+class AboutWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit AboutWindow(QWidget* parent = nullptr);
+    ~AboutWindow() override;
+
+    void Form_Load();
+    void cmdOK_Click();
+
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    std::unique_ptr<Ui::frmAbout> ui_;
+};

@@ -1,0 +1,13 @@
+#include <QApplication>
+
+#include "platform/qt/locale_separators.h"
+#include "platform/qt/runtime.h"
+#include "ui/main_window/euro_window.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    trelumo::start_runtime(application);
+    EuroWindow euro(trelumo::system_separators());
+    euro.show();
+    return QApplication::exec();
+}

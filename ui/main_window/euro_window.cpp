@@ -1,0 +1,128 @@
+#include "ui/main_window/euro_window.h"
+
+#include <QApplication>
+#include <QShowEvent>
+
+#include "platform/qt/amount_edit.h"
+#include "platform/qt/application.h"
+#include "platform/qt/event_dispatch.h"
+#include "platform/qt/form.h"
+#include "platform/qt/keystrokes.h"
+#include "platform/qt/system_colour.h"
+#include "platform/qt/window_placement.h"
+#include "ui/about/about_window.h"
+#include "ui_euro.h"
+
+using trelumo::AmountField;
+using trelumo::event_dispatch::run;
+
+namespace {
+
+constexpr trelumo::ColourValue window_background = 0x80000000;
+constexpr trelumo::ColourValue result_background = 0x80000005;
+
+QString qt_text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void set_background_colour(QWidget* widget, QPalette::ColorRole role, trelumo::ColourValue value) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, trelumo::colour_of(value, QApplication::palette(widget)));
+    widget->setPalette(palette);
+}
+
+}  // namespace
+
+EuroWindow::EuroWindow(const trelumo::Separators& separators, QWidget* parent)
+    : QMainWindow(parent),
+      ui_(std::make_unique<Ui::euro>()),
+      conversion_(separators),
+      fields_(*this, conversion_) {
+    ui_->setupUi(this);
+    resize(ui_->centralwidget->baseSize() + QSize(0, menuBar()->sizeHint().height()));
+    set_background_colour(this, QPalette::Window, window_background);
+    setAutoFillBackground(true);
+    ui_->result->setBackgroundRole(QPalette::Base);
+    set_background_colour(ui_->result, QPalette::Base, result_background);
+    for (AmountEdit* edit : {ui_->text_euro, ui_->text_pts})
+        edit->set_decimal_separator(qt_text(separators.decimal));
+    connect_events();
+    trelumo::centre_on_screen(this);
+    Form_Load();
+}
+
+EuroWindow::~EuroWindow() = default;
+
+void EuroWindow::connect_events() {
+    connect(ui_->salir, &QAction::triggered, this, [this] { run([this] { salir_Click(); }); });
+    connect(ui_->temas, &QAction::triggered, this, [this] { run([this] { temas_Click(); }); });
+    connect(ui_->acerca, &QAction::triggered, this, [this] { run([this] { acerca_Click(); }); });
+
+    connect(ui_->text_euro, &QLineEdit::textChanged, this,
+            [this] { run([this] { fields_.text_euro_Change(); }); });
+    connect(ui_->text_pts, &QLineEdit::textChanged, this,
+            [this] { run([this] { fields_.text_pts_Change(); }); });
+    focus_events_.watch(ui_->text_euro, {[this] { fields_.text_euro_GotFocus(); },
+                                         [this] { fields_.text_euro_LostFocus(); }});
+    focus_events_.watch(ui_->text_pts, {[this] { fields_.text_pts_GotFocus(); },
+                                        [this] { fields_.text_pts_LostFocus(); }});
+}
+
+void EuroWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shown_before_ || event->spontaneous()) return;
+    shown_before_ = true;
+    focus_events_.start_in(ui_->text_euro);
+}
+
+void EuroWindow::Form_Load() {
+    trelumo::app::set_help_file(QStringLiteral("TRELUMO.HLP"));
+    set_text(AmountField::euro, "0,00");
+    set_text(AmountField::pts, "0");
+}
+
+void EuroWindow::salir_Click() {
+    trelumo::event_dispatch::end_program();
+}
+
+void EuroWindow::temas_Click() {
+    trelumo::send_keys(QStringLiteral("{F1}"), this);
+}
+
+void EuroWindow::acerca_Click() {
+    trelumo::Form<AboutWindow>::instance().show();
+}
+
+AmountEdit* EuroWindow::field(AmountField which) const {
+    return which == AmountField::euro ? ui_->text_euro : ui_->text_pts;
+}
+
+std::string EuroWindow::text(AmountField which) const {
+    return field(which)->text().toStdString();
+}
+
+void EuroWindow::set_text(AmountField which, std::string_view text) {
+    field(which)->setText(qt_text(text));
+}
+
+void EuroWindow::set_background(AmountField which, trelumo::ColourValue colour) {
+    set_background_colour(field(which), QPalette::Base, colour);
+}
+
+void EuroWindow::set_selection_start(AmountField which, int start) {
+    field(which)->setSelection(start, 0);
+}
+
+void EuroWindow::set_selection_length(AmountField which, int length) {
+    AmountEdit* edit = field(which);
+    const int start = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+    edit->setSelection(start, length);
+}
+
+void EuroWindow::set_result_caption(std::string_view caption) {
+    ui_->result->setText(qt_text(caption));
+}
+
+void EuroWindow::set_arrow_visible(trelumo::Arrow arrow, bool visible) {
+    (arrow == trelumo::Arrow::left ? ui_->fizq : ui_->fdcha)->setVisible(visible);
+}
