@@ -249,6 +249,17 @@ private slots:
         QCOMPARE(text_pts()->accessibleName(), QStringLiteral("Pesetas"));
     }
 
+    void closing_the_main_window_ends_the_program_though_help_is_open() {
+        QTest::keyClick(text_euro(), Qt::Key_F1);
+        QVERIFY(top_level_named(QStringLiteral("help_window")));
+        QTimer::singleShot(0, this, [this] { window()->close(); });
+        QTimer still_running_guard;
+        still_running_guard.callOnTimeout([] { QCoreApplication::exit(1); });
+        still_running_guard.start(5000);
+
+        QCOMPARE(QApplication::exec(), 0);
+    }
+
     // Ends the program, so it runs last.
     void salir_ends_the_program_without_converting() {
         type(QStringLiteral("9"));

@@ -1,0 +1,168 @@
+#include "ui/about/about_window.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+
+#include "gui_fixture.h"
+#include "platform/qt/event_dispatch.h"
+#include "platform/qt/form.h"
+#include "platform/qt/runtime.h"
+
+using AboutForm = trelumo::Form<AboutWindow>;
+
+namespace {
+
+int visible_about_windows() {
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (qobject_cast<AboutWindow*>(widget) && widget->isVisible()) ++count;
+    return count;
+}
+
+}  // namespace
+
+class AboutWindowTest : public QObject, public GuiFixture {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { trelumo::start_runtime(*qApp); }
+
+    void init() { open_main_window(); }
+
+    void cleanup() {
+        AboutForm::instance().unload();
+        QTest::qWait(1);
+        close_main_window();
+        QVERIFY2(watchdog().unexpected().isEmpty(),
+                 qPrintable(watchdog().unexpected().join(QStringLiteral("; "))));
+    }
+
+    void shows_icon_title_version_and_credits_with_the_focus_on_aceptar() {
+        choose_acerca();
+        AboutWindow* about = AboutForm::instance().window();
+        QVERIFY(about);
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        QCOMPARE(about->windowTitle(), QStringLiteral("Acerca de Trelumo"));
+        QCOMPARE(label(about, "lblTitle")->text(), QStringLiteral("Trelumo"));
+        QCOMPARE(label(about, "lblVersion")->text(), QStringLiteral("Versión 1.0.0"));
+        QCOMPARE(label(about, "lblDescription")->text(), QStringLiteral("Diseño y realización:"));
+        QVERIFY(!label(about, "lblDisclaimer")->text().isEmpty());
+        QVERIFY(!label(about, "picIcon")->pixmap().isNull());
+        QCOMPARE(label(about, "picIcon")->toolTip(), QStringLiteral("V. 10-03-1999"));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
+        QCOMPARE(about->size(), QSize(233, 168));
+        QCOMPARE(about->minimumSize(), about->maximumSize());
+        QVERIFY(!about->isModal());
+    }
+
+    void choosing_it_twice_leaves_one_window_loaded_once() {
+        choose_acerca();
+        AboutWindow* first = AboutForm::instance().window();
+        label(first, "lblTitle")->setText(QStringLiteral("sin recargar"));
+        choose_acerca();
+
+        QCOMPARE(AboutForm::instance().window(), first);
+        QCOMPARE(visible_about_windows(), 1);
+        QCOMPARE(label(first, "lblTitle")->text(), QStringLiteral("sin recargar"));
+    }
+
+    void each_way_of_closing_unloads_it_and_reopening_loads_it_afresh_data() {
+        QTest::addColumn<int>("way");
+        QTest::newRow("Aceptar clicked") << 0;
+        QTest::newRow("Enter") << 1;
+        QTest::newRow("Esc") << 2;
+        QTest::newRow("close control") << 3;
+    }
+
+    void each_way_of_closing_unloads_it_and_reopening_loads_it_afresh() {
+        QFETCH(int, way);
+        choose_acerca();
+        AboutWindow* about = AboutForm::instance().window();
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        label(about, "lblTitle")->setText(QStringLiteral("cambiado"));
+
+        switch (way) {
+            case 0:
+                QTest::mouseClick(about->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+                break;
+            case 1:
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                break;
+            case 2:
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+                break;
+            case 3:
+                about->close();
+                break;
+        }
+        QTRY_VERIFY(!AboutForm::instance().loaded());
+        QCOMPARE(visible_about_windows(), 0);
+
+        choose_acerca();
+        QCOMPARE(label(AboutForm::instance().window(), "lblTitle")->text(),
+                 QStringLiteral("Trelumo"));
+    }
+
+    void the_fields_still_convert_while_it_is_open() {
+        choose_acerca();
+        QVERIFY(QTest::qWaitForWindowActive(AboutForm::instance().window()));
+        window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window()));
+        QCOMPARE(QApplication::focusWidget(), text_euro());
+
+        QTest::keyClick(text_euro(), Qt::Key_Delete);
+        type(QStringLiteral("3"));
+        tab();
+        QCOMPARE(result()->text(), QStringLiteral("3,00 Euros  =  499 Ptas."));
+        QCOMPARE(text_pts()->text(), QStringLiteral("499"));
+        QCOMPARE(visible_about_windows(), 1);
+    }
+
+    void moving_to_it_and_back_leaves_the_typed_amount_alone() {
+        type(QStringLiteral("250"));
+        choose_acerca();
+        QVERIFY(QTest::qWaitForWindowActive(AboutForm::instance().window()));
+        window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window()));
+        QCOMPARE(text_euro()->text(), QStringLiteral("250"));
+        QCOMPARE(result()->text(), QString());
+    }
+
+    void closing_the_main_window_leaves_the_program_running_until_it_closes() {
+        choose_acerca();
+        bool running_after_main_window_closed = false;
+        QTimer::singleShot(0, this, [&] {
+            window()->close();
+            QTimer::singleShot(50, this, [&] {
+                running_after_main_window_closed = AboutForm::instance().window()->isVisible();
+                AboutForm::instance().unload();
+            });
+        });
+        QTimer still_running_guard;
+        still_running_guard.callOnTimeout([] { QCoreApplication::exit(1); });
+        still_running_guard.start(5000);
+
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(running_after_main_window_closed);
+    }
+
+    // Ends the program, so it runs last.
+    void salir_closes_both_windows() {
+        choose_acerca();
+        window()->findChild<QAction*>(QStringLiteral("salir"))->trigger();
+        QVERIFY(trelumo::event_dispatch::ending());
+        QVERIFY(!window()->isVisible());
+        QCOMPARE(visible_about_windows(), 0);
+    }
+
+private:
+    void choose_acerca() { window()->findChild<QAction*>(QStringLiteral("acerca"))->trigger(); }
+
+    static QLabel* label(QWidget* about, const char* name) {
+        return about->findChild<QLabel*>(QString::fromLatin1(name));
+    }
+};
+
+QTEST_MAIN(AboutWindowTest)
+#include "about_window_test.moc"

@@ -1,0 +1,170 @@
+#include "ui/about/get_key_value.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <tuple>
+
+#include "platform/registry/memory_registry.h"
+#include "platform/registry/narrow_text.h"
+#include "tests/platform/registry/call_log.h"
+#include "tests/platform/registry/registry_under_test.h"
+
+namespace trelumo {
+namespace {
+
+using namespace registry;
+using namespace std::string_literals;
+
+enum class KeyState { writable, read_only, missing };
+
+// The key and value as they are stored, narrow; the names as the caller asks, UTF-8.
+struct Case {
+    std::string_view name;
+    ValueType type = REG_SZ;
+    std::string bytes = {};
+    std::string before = "antes";
+    bool read = true;
+    std::string after = {};
+    KeyState key = KeyState::writable;
+    std::string_view stored_key = "Valores";
+    std::string asked_key = "Valores";
+    std::string_view stored_name = "Valor";
+    std::string asked_name = "Valor";
+};
+
+const Case cases[] = {
+    {.name = "MissingKey", .read = false, .key = KeyState::missing},
+    {.name = "MissingValue", .bytes = "abc\0"s, .read = false, .asked_name = "Otro"},
+    {.name = "KeyThatMayNotBeWritten",
+     .bytes = "abc\0"s,
+     .read = false,
+     .key = KeyState::read_only},
+
+    {.name = "StringWithTerminator", .bytes = "abc\0"s, .after = "abc"},
+    {.name = "StringWithoutTerminator", .bytes = "abc", .after = "abc"},
+    {.name = "StringWithTwoTerminators", .bytes = "abc\0\0"s, .after = "abc\0"s},
+    {.name = "StringWithZeroInside", .bytes = "ab\0c\0"s, .after = "ab\0c"s},
+    {.name = "EmptyString", .bytes = "\0"s, .after = ""},
+    {.name = "StringFillingTheBuffer",
+     .bytes = std::string(1023, 'x') + '\0',
+     .after = std::string(1023, 'x')},
+    {.name = "StringOneByteOverTheBuffer", .bytes = std::string(1024, 'x') + '\0', .read = false},
+    {.name = "UnnamedValue",
+     .bytes = "abc\0"s,
+     .after = "abc",
+     .stored_name = "",
+     .asked_name = ""},
+    {.name = "Windows1252Text",
+     .bytes = "Espa\xF1"
+              "a, caf\xE9 y 5 \x80\0"s,
+     .after = "España, café y 5 €",
+     .stored_key = "Configuraci\xF3n",
+     .asked_key = "Configuración",
+     .stored_name = "Se\xF1"
+                    "al",
+     .asked_name = "Señal"},
+
+    {.name = "Number", .type = REG_DWORD, .bytes = "\x78\x56\x34\x12", .after = "&h12345678"},
+    {.name = "NumberWithZeroHighBytes",
+     .type = REG_DWORD,
+     .bytes = "\x2B\x1A\0\0"s,
+     .after = "&h001A2B"},
+    {.name = "Ten", .type = REG_DWORD, .bytes = "\x0A\0\0\0"s, .after = "&h00000A"},
+    {.name = "OnlyTheHighByteSet",
+     .type = REG_DWORD,
+     .bytes = "\0\0\0\x01"s,
+     .after = "&h01000000"},
+    {.name = "Zero", .type = REG_DWORD, .bytes = "\0\0\0\0"s, .after = "&h000000"},
+    {.name = "AllBitsSet", .type = REG_DWORD, .bytes = "\xFF\xFF\xFF\xFF", .after = "&hFFFFFFFF"},
+    {.name = "NumberOfOneZeroByte", .type = REG_DWORD, .bytes = "\0"s, .after = "&h"},
+    {.name = "NumberAfterEmptyText",
+     .type = REG_DWORD,
+     .bytes = "\x0A\0\0\0"s,
+     .before = "",
+     .after = "&h00000A"},
+
+    {.name = "ExpandableStringKeepsKeyVal",
+     .type = REG_EXPAND_SZ,
+     .bytes = "%PATH%\0"s,
+     .after = "antes"},
+    {.name = "BytesKeepKeyVal", .type = REG_BINARY, .bytes = "\x01\x02", .after = "antes"},
+
+    // No data at all: nothing to drop, and the value reads as empty where it is converted.
+    {.name = "StringOfNoBytes", .bytes = "", .after = ""},
+    {.name = "NumberOfNoBytes", .type = REG_DWORD, .bytes = "", .after = "&h"},
+    {.name = "BytesOfNoBytes", .type = REG_BINARY, .bytes = "", .after = "antes"},
+};
+
+bool is_ascii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= 0; });
+}
+
+class GetKeyValueTest : public testing::TestWithParam<std::tuple<std::string, Case>> {
+protected:
+    void SetUp() override {
+        const Case& row = std::get<1>(GetParam());
+        if (!is_ascii(row.asked_key + row.asked_name + row.after) &&
+            narrow_from_utf8("€") != "\x80") {
+            GTEST_SKIP() << "the system's narrow code page is not Windows-1252";
+        }
+        place_ = make_registry_under_test(std::get<0>(GetParam()));
+        if (row.key == KeyState::missing) return;
+        place_->add_key(row.stored_key, row.key == KeyState::read_only ? key_read : key_all_access);
+        place_->set_value(row.stored_key, row.stored_name, row.type, row.bytes);
+    }
+
+    std::unique_ptr<RegistryUnderTest> place_;
+};
+
+TEST_P(GetKeyValueTest, ReadsTheValueAndClosesTheKey) {
+    const Case& row = std::get<1>(GetParam());
+    CallLog log(place_->registry());
+    std::string KeyVal = row.before;
+
+    EXPECT_EQ(
+        GetKeyValue(log, place_->root(), place_->key_name(row.asked_key), row.asked_name, KeyVal),
+        row.read);
+    EXPECT_EQ(KeyVal, row.after);
+
+    EXPECT_THAT(log.open_handles(), testing::IsEmpty());
+    const KeyHandle opened = log.calls().front().key;
+    EXPECT_EQ(log.calls().back(),
+              (Call{Operation::close, opened, opened ? success : invalid_handle}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, GetKeyValueTest,
+                         testing::Combine(testing::ValuesIn(registries_under_test()),
+                                          testing::ValuesIn(cases)),
+                         [](const auto& info) {
+                             return std::get<0>(info.param) + "_" +
+                                    std::string(std::get<1>(info.param).name);
+                         });
+
+TEST(GetKeyValue, ResultMayGoToTheVariableHoldingTheValueName) {
+    MemoryRegistry registry;
+    registry.set_value(current_user, "Software\\Trelumo", "Version", REG_SZ, "1.00\0"s);
+    std::string text = "Version";
+    EXPECT_TRUE(GetKeyValue(registry, current_user, "Software\\Trelumo", text, text));
+    EXPECT_EQ(text, "1.00");
+}
+
+TEST(GetKeyValue, ReadsTheSystemsRegistry) {
+    const auto place = make_registry_under_test(registries_under_test().back());
+    place->add_key("Sistema", key_all_access);
+    place->set_value("Sistema", "", REG_DWORD, "\x0A\0\0\0"s);
+    std::string KeyVal;
+    const bool read = GetKeyValue(place->root(), place->key_name("Sistema"), "", KeyVal);
+#ifdef _WIN32
+    EXPECT_TRUE(read);
+    EXPECT_EQ(KeyVal, "&h00000A");
+#else
+    EXPECT_FALSE(read) << "there is no registry here but an empty one";
+    EXPECT_EQ(KeyVal, "");
+#endif
+}
+
+}  // namespace
+}  // namespace trelumo
