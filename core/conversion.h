@@ -24,9 +24,11 @@ public:
     const Separators& separators() const { return separators_; }
     bool is_numeric(std::string_view text) const;
 
-    /// Throws RunTimeError (overflow) when the product exceeds the range of a double.
+    /// Throws RunTimeError (overflow) when the product exceeds the range of a double, and
+    /// RunTimeError (type mismatch) for a text that is not numeric.
     std::string pts_from_euro_text(std::string_view euro_text) const;
-    /// Throws RunTimeError (overflow) when the quotient exceeds the range of a double.
+    /// Throws RunTimeError (overflow) when the quotient exceeds the range of a double, and
+    /// RunTimeError (type mismatch) for a text that is not numeric.
     std::string euro_from_pts_text(std::string_view pts_text) const;
 
     std::string reformat_euro_text(std::string_view euro_text) const;

@@ -29,4 +29,9 @@ inline RunTimeError invalid_argument_error() {
 /// Error 11: a division by zero.
 inline RunTimeError division_by_zero_error() { return RunTimeError(11, "División por cero"); }
 
+/// Error 13: a value of the wrong type, such as a text that does not read as a number.
+inline RunTimeError type_mismatch_error() {
+    return RunTimeError(13, "No coinciden los tipos");
+}
+
 }  // namespace trelumo
