@@ -1,0 +1,37 @@
+// One conversion in each direction (parse, multiply or divide, format) against the C library
+// writing the same result with two decimals.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+
+#include "core/conversion.h"
+
+namespace {
+
+const trelumo::Conversion conversion;
+
+void pts_from_euro_text(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(conversion.pts_from_euro_text("1.234,56"));
+}
+
+void euro_from_pts_text(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(conversion.euro_from_pts_text("205.432"));
+}
+
+void snprintf_two_decimals(benchmark::State& state, double value) {
+    char buffer[64];
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(value);
+        benchmark::DoNotOptimize(std::snprintf(buffer, sizeof buffer, "%.2f", value));
+        benchmark::ClobberMemory();
+    }
+}
+
+}  // namespace
+
+BENCHMARK(pts_from_euro_text);
+BENCHMARK_CAPTURE(snprintf_two_decimals, pts_value, 1234.56 * trelumo::pts_per_euro);
+BENCHMARK(euro_from_pts_text);
+BENCHMARK_CAPTURE(snprintf_two_decimals, euro_value, 205432 / trelumo::pts_per_euro);
+
+BENCHMARK_MAIN();
