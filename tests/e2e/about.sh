@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# "&Acerca de ..." from the keyboard opens one About window, with the focus on "Aceptar"; Esc or
+# Enter closes it and the program goes on; opened again, it is one window still.
+set -euo pipefail
+test_name=about
+source "$(dirname "$0")/lib/e2e.sh"
+
+# closed by | key
+closers=(
+  "Esc      | Escape"
+  "Enter    | Return"
+)
+
+visible_about_windows() {
+    xdotool search --onlyvisible --name '^Acerca de Trelumo$' 2>/dev/null | wc -l
+}
+
+start_x_server
+start_trelumo
+
+for closer in "${closers[@]}"; do
+    read_row "$closer" how key
+    focus_window "$main_window"
+    press alt+y a
+    about_window=$(wait_for_window '^Acerca de Trelumo$')
+    check_equal "the window with the keyboard focus" "Acerca de Trelumo" \
+        "$(xdotool getwindowfocus getwindowname)"
+    focus_window "$main_window"
+    press alt+y a
+    check_equal "\"&Acerca de ...\" chosen again: About windows" 1 "$(visible_about_windows)"
+    focus_window "$about_window"
+    press "$key"
+    check "$how closes the About window" wait_for_no_window '^Acerca de Trelumo$'
+    check "the program goes on after $how" trelumo_running
+done
+
+finish

@@ -1,0 +1,101 @@
+# shellcheck shell=bash
+# Screenshots and what they show: places in the stored layout's twips, client-area coordinates,
+# and checks of texts, pictures and controls at their places. Sourced by the test scripts after
+# session.sh and check.sh.
+#   SCREEN_PROBE  the screen_probe program
+
+: "${SCREEN_PROBE:?SCREEN_PROBE names the screen_probe program}"
+
+probe() {
+    QT_QPA_PLATFORM=xcb "$SCREEN_PROBE" "$@" 2>&1
+}
+
+# Saves a PNG of a window once it has finished drawing: two shots in a row come out the same.
+screenshot() {
+    local window=$1 file=$2 previous="$session_dir/previous.png" tries=0
+    import -window "$window" "$file"
+    until cp "$file" "$previous" && sleep 0.1 && import -window "$window" "$file" &&
+        cmp -s "$file" "$previous"; do
+        ((++tries < 50)) || { echo "the window $window does not stop changing" >&2; return 1; }
+    done
+}
+
+# Pixels from twips, 15 twips to the pixel.
+px() {
+    echo $(($1 / 15))
+}
+
+# Where the client area starts below the menu bar of a main window's screenshot: the row after the
+# menu bar's bottom line, the first row across the whole width in one colour other than the
+# window's background (the colour of its bottom row). Sets client_top.
+find_client_top() {
+    client_top=$(probe rows "$1" | awk '
+        { colour[NR] = $2 }
+        END {
+            for (row = 1; row <= NR; row++)
+                if (colour[row] != "mixed" && colour[row] != colour[NR]) { print row; exit }
+            print 0
+        }')
+}
+
+# check_window_size WHAT SHOT WIDTH HEIGHT: the size of the client area, below client_top.
+check_window_size() {
+    local width height
+    read -r width height < <(probe size "$2")
+    check_equal "$1" "$3 x $4" "$width x $((height - client_top))"
+}
+
+# The rectangle, "x y w h" in screenshot pixels, of a control placed in twips in the client area.
+control_rect() {
+    echo "$(px "$1") $(($(px "$2") + client_top)) $(px "$3") $(px "$4")"
+}
+
+# check_control WHAT SHOT KIND X Y W H (twips): the pixels of a KIND (see screen_probe) found
+# around the control's place fill exactly its rectangle.
+check_control() {
+    local what=$1 shot=$2 kind=$3 x y w h
+    read -r x y w h < <(control_rect "$4" "$5" "$6" "$7")
+    check_equal "$what at its place" "$x $y $w $h" \
+        "$(probe box "$shot" $((x - 3)) $((y - 3)) $((w + 6)) $((h + 6)) "$kind")"
+}
+
+# check_inside WHAT SHOT KIND X Y W H (twips): pixels of a KIND are found around the control's
+# place, and all of them lie inside its rectangle.
+check_inside() {
+    local what=$1 shot=$2 kind=$3 x y w h found fx fy fw fh
+    read -r x y w h < <(control_rect "$4" "$5" "$6" "$7")
+    found=$(probe box "$shot" $((x - 3)) $((y - 3)) $((w + 6)) $((h + 6)) "$kind")
+    if [ "$found" = none ]; then
+        fail "$what: nothing of $kind around $x $y $w $h"
+        return
+    fi
+    read -r fx fy fw fh <<<"$found"
+    if ((fx >= x && fy >= y && fx + fw <= x + w && fy + fh <= y + h)); then
+        pass "$what inside $x $y $w $h"
+    else
+        fail "$what: $kind at $found, outside $x $y $w $h"
+    fi
+}
+
+# check_nothing WHAT SHOT KIND X Y W H (twips): no pixel of a KIND inside the rectangle.
+check_nothing() {
+    local x y w h
+    read -r x y w h < <(control_rect "$4" "$5" "$6" "$7")
+    check_equal "$1" none "$(probe box "$2" "$x" "$y" "$w" "$h" "$3")"
+}
+
+# check_text WHAT SHOT TEXT X Y W H (twips) [INSET [probe options]]: the rectangle, less INSET
+# pixels on each side (a field's frame), shows exactly TEXT.
+check_text() {
+    local what=$1 shot=$2 text=$3 x y w h inset=${8:-0}
+    read -r x y w h < <(control_rect "$4" "$5" "$6" "$7")
+    check "$what shows \"$text\"" probe text "$shot" $((x + inset)) $((y + inset)) \
+        $((w - 2 * inset)) $((h - 2 * inset)) "$text" "${@:9}"
+}
+
+# check_picture WHAT SHOT PICTURE X Y (twips): the picture is shown with its corner there.
+check_picture() {
+    local x y w h
+    read -r x y w h < <(control_rect "$4" "$5" 0 0)
+    check "$1" probe picture "$2" "$x" "$y" "$3"
+}

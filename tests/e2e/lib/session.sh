@@ -1,0 +1,100 @@
+# shellcheck shell=bash
+# A private X server for one end-to-end test, the program under test on it, other clients, and
+# the cleaning up of all of them when the test ends. Sourced by the test scripts.
+#   TRELUMO       the program to start (start_trelumo may be given another)
+#   E2E_OUTPUT    where screenshots and logs are kept
+
+: "${TRELUMO:?TRELUMO names the program under test}"
+: "${E2E_OUTPUT:?E2E_OUTPUT names the folder for screenshots and logs}"
+mkdir -p "$E2E_OUTPUT"
+
+session_dir=$(mktemp -d)
+chmod 700 "$session_dir"
+client_pids=()
+xvfb_pid=
+trelumo_pid=
+
+end_session() {
+    local pid
+    for pid in "${client_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    [ -z "$xvfb_pid" ] || { kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; }
+    rm -rf "$session_dir"
+}
+trap end_session EXIT
+
+# Starts Xvfb on a free display, chosen by the server itself, and waits until it takes clients.
+start_x_server() {
+    local display_file="$session_dir/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$display_file" \
+        >"$session_dir/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    local tries=0
+    until grep -q '^[0-9]' "$display_file" 2>/dev/null; do
+        kill -0 "$xvfb_pid" 2>/dev/null || { cat "$session_dir/xvfb.log" >&2; return 1; }
+        ((++tries < 200)) || { echo "Xvfb did not start" >&2; return 1; }
+        sleep 0.05
+    done
+    DISPLAY=":$(head -n1 "$display_file")"
+    export DISPLAY
+    export XDG_RUNTIME_DIR="$session_dir"
+}
+
+# Starts a client in the background and remembers it for the cleaning up; its pid in $last_pid.
+start_client() {
+    local log=$1
+    shift
+    "$@" >"$log" 2>&1 &
+    last_pid=$!
+    client_pids+=("$last_pid")
+}
+
+# Starts Trelumo as a Spanish user would, on the X server, and waits for its main window, whose
+# id goes to $main_window.
+start_trelumo() {
+    local program=${1:-$TRELUMO}
+    start_client "$E2E_OUTPUT/${test_name:-trelumo}.log" \
+        env QT_QPA_PLATFORM=xcb LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8 "$program"
+    trelumo_pid=$last_pid
+    main_window=$(wait_for_window '^Trelumo$')
+    focus_window "$main_window"
+}
+
+# Prints the id of the visible window whose title matches a pattern, once there is one.
+wait_for_window() {
+    local id
+    id=$(timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n1) || true
+    [ -n "$id" ] || { echo "no window with a title like $1" >&2; return 1; }
+    echo "$id"
+}
+
+# Succeeds once no visible window's title matches the pattern.
+wait_for_no_window() {
+    local tries=0
+    while xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
+        ((++tries < 100)) || return 1
+        sleep 0.05
+    done
+}
+
+# Gives a window the keyboard focus, as a click on it would; there is no window manager.
+focus_window() {
+    timeout 10 xdotool windowfocus --sync "$1"
+}
+
+# Waits for Trelumo to end; its exit status goes to $trelumo_status, "running" if it does not end.
+wait_for_trelumo_end() {
+    local tries=0
+    while trelumo_running; do
+        ((++tries < 200)) || { trelumo_status=running; return 0; }
+        sleep 0.05
+    done
+    trelumo_status=0
+    wait "$trelumo_pid" || trelumo_status=$?
+}
+
+# Whether Trelumo's process is still there (one that has ended but not been waited for is not).
+trelumo_running() {
+    local pid state rest
+    read -r pid _ state rest 2>/dev/null <"/proc/$trelumo_pid/stat" || return 1
+    [ "$state" != Z ]
+}

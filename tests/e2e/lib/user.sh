@@ -1,0 +1,51 @@
+# shellcheck shell=bash
+# What a person does at the keyboard, and the clipboard, through the X server. Sourced by the
+# test scripts after session.sh.
+
+# Presses keys one after the other, as xdotool names them (Tab, ctrl+c, alt+y, F1, ...).
+press() {
+    xdotool key --delay 40 "$@"
+}
+
+# Types text into the window that has the focus.
+type_text() {
+    xdotool type --delay 40 "$1"
+}
+
+# Puts text on the clipboard, as another program would when the user copies it there.
+put_on_clipboard() {
+    printf '%s' "$1" | xclip -i -selection clipboard -quiet >/dev/null 2>&1 &
+    client_pids+=("$!")
+    local tries=0
+    until [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; do
+        ((++tries < 100)) || { echo "the clipboard does not take the text" >&2; return 1; }
+        sleep 0.05
+    done
+}
+
+# Pastes text into the window that has the focus: onto the clipboard, then ctrl+v.
+paste_text() {
+    put_on_clipboard "$1"
+    press ctrl+v
+}
+
+# Prints what ctrl+c copies from the window that has the focus: its selected text. The clipboard
+# holds a mark first, so that what is printed is known to come from this copy.
+copy_selection() {
+    local mark="nothing copied $RANDOM"
+    put_on_clipboard "$mark"
+    press ctrl+c
+    local tries=0 copied=$mark
+    while [ "$copied" = "$mark" ] && ((tries++ < 100)); do
+        sleep 0.05
+        copied=$(xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null || true)
+    done
+    [ "$copied" = "$mark" ] && copied="(nothing copied)"
+    printf '%s\n' "$copied"
+}
+
+# Prints the whole text of the field that has the focus: ctrl+a, then ctrl+c.
+field_text() {
+    press ctrl+a
+    copy_selection
+}
