@@ -6,6 +6,7 @@
 #include "platform/qt/event_dispatch.h"
 #include "platform/qt/form.h"
 #include "platform/qt/window_placement.h"
+#include "ui/about/get_key_value.h"
 #include "ui_frmabout.h"
 
 AboutWindow::AboutWindow(QWidget* parent)
@@ -32,6 +33,12 @@ void AboutWindow::Form_Load() {
 
 void AboutWindow::cmdOK_Click() {
     trelumo::Form<AboutWindow>::instance().unload();
+}
+
+bool AboutWindow::GetKeyValue(const trelumo::registry::KeyHandle& KeyRoot,
+                              const std::string& KeyName, const std::string& SubKeyRef,
+                              std::string& KeyVal) const {
+    return trelumo::GetKeyValue(KeyRoot, KeyName, SubKeyRef, KeyVal);
 }
 
 void AboutWindow::reject() {

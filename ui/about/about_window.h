@@ -2,6 +2,9 @@
 
 #include <QDialog>
 #include <memory>
+#include <string>
+
+#include "platform/registry/registry.h"
 
 namespace Ui {
 class frmAbout;
@@ -18,6 +21,10 @@ public:
 
     void Form_Load();
     void cmdOK_Click();
+
+    /// Reads one value of the machine's registry as text: see trelumo::GetKeyValue.
+    bool GetKeyValue(const trelumo::registry::KeyHandle& KeyRoot, const std::string& KeyName,
+                     const std::string& SubKeyRef, std::string& KeyVal) const;
 
     void reject() override;
 
