@@ -3,6 +3,9 @@ add_library(trelumo_warnings INTERFACE)
 target_compile_options(trelumo_warnings INTERFACE
     $<$<CXX_COMPILER_ID:GNU,Clang>:-Wall -Wextra -Wpedantic>)
 
+include(${CMAKE_CURRENT_LIST_DIR}/TrelumoSanitizers.cmake)
+target_link_libraries(trelumo_warnings INTERFACE trelumo_sanitizers)
+
 # trelumo_add_test(NAME SOURCES... LIBRARIES...): one test program, registered with CTest.
 # GoogleTest programs are registered test by test; QtTest programs as one test each.
 function(trelumo_add_test name)
@@ -11,11 +14,15 @@ function(trelumo_add_test name)
     target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} trelumo_warnings)
     if(arg_QTTEST)
         add_test(NAME ${name} COMMAND ${name})
-        set_tests_properties(${name} PROPERTIES
-            ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8" TIMEOUT 120)
+        set(environment QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
+            ${TRELUMO_SANITIZER_ENVIRONMENT} ${TRELUMO_QT_SANITIZER_ENVIRONMENT})
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}" TIMEOUT 120)
     else()
         target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main)
-        gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-            PROPERTIES ${TRELUMO_TEST_PROPERTIES})
+        set(properties ${TRELUMO_TEST_PROPERTIES})
+        if(TRELUMO_SANITIZER_ENVIRONMENT)
+            list(APPEND properties ENVIRONMENT ${TRELUMO_SANITIZER_ENVIRONMENT})
+        endif()
+        gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ${properties})
     endif()
 endfunction()
