@@ -1,0 +1,122 @@
+// The two conversions, the reformatting and the two sentences, over any text and any separators.
+// Properties: a text that is not numeric raises the type-mismatch error and is never converted; a
+// numeric text raises nothing but the overflow error, and only when the result exceeds the range of
+// a double; every result is numeric and is the converted value rounded to its pattern; a sentence
+// is the text, its piece, the conversion and the closing piece; a euro amount converted to pesetas
+// and back comes back unchanged.
+#include <cfloat>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/conversion.h"
+#include "core/run_time_error.h"
+#include "tests/fuzz/amount_input.h"
+#include "tests/fuzz/check.h"
+
+namespace {
+
+using namespace trelumo;
+using fuzz::require;
+
+// The result of one operation: its text, or the number of the run-time error it raised.
+struct Outcome {
+    std::optional<std::string> text;
+    int error = 0;
+};
+
+Outcome outcome_of(const std::function<std::string()>& operation) {
+    try {
+        return {operation(), 0};
+    } catch (const RunTimeError& error) {
+        return {std::nullopt, error.number()};
+    }
+}
+
+void check_not_numeric(const Conversion& conversion, std::string_view text) {
+    for (const auto& operation : {
+             std::function([&] { return conversion.pts_from_euro_text(text); }),
+             std::function([&] { return conversion.euro_from_pts_text(text); }),
+             std::function([&] { return conversion.euro_sentence(text); }),
+             std::function([&] { return conversion.pts_sentence(text); }),
+         }) {
+        require(outcome_of(operation).error == 13,
+                "a text that is not numeric raises the type-mismatch error", text);
+    }
+    require(
+        conversion.reformat_euro_text(text) == text && conversion.reformat_pts_text(text) == text,
+        "a text that is not numeric is not reformatted", text);
+}
+
+// A converted text: numeric, and the exact result rounded to the pattern's decimals.
+void check_converted(const Conversion& conversion, std::string_view from, const std::string& text,
+                     double exact, int decimals) {
+    const std::optional<double> value = parse_number(text, conversion.separators());
+    require(value.has_value(), "a conversion writes numeric text", from, text);
+    const double unit = std::pow(10.0, -decimals);
+    require(std::fabs(*value - exact) <= unit / 2 + (std::fabs(exact) + unit) * 4 * DBL_EPSILON,
+            "a conversion is the exact result rounded to its pattern", from, text);
+}
+
+void check_numeric(const Conversion& conversion, std::string_view text) {
+    const double value = *parse_number(text, conversion.separators());
+
+    const Outcome pts = outcome_of([&] { return conversion.pts_from_euro_text(text); });
+    const bool overflows = !std::isfinite(value * pts_per_euro);
+    require(pts.error == (overflows ? 6 : 0),
+            "euros to pesetas raises the overflow error exactly when the product overflows", text);
+    if (pts.text) check_converted(conversion, text, *pts.text, value * pts_per_euro, 0);
+
+    const Outcome euro = outcome_of([&] { return conversion.euro_from_pts_text(text); });
+    require(euro.error == 0, "pesetas to euros raises nothing", text);
+    check_converted(conversion, text, *euro.text, value / pts_per_euro, 2);
+
+    const Outcome euro_sentence = outcome_of([&] { return conversion.euro_sentence(text); });
+    require(euro_sentence.error == pts.error, "the euro sentence fails as its conversion", text);
+    if (euro_sentence.text) {
+        require(*euro_sentence.text == std::string(text) + " Euros  =  " + *pts.text + " Ptas.",
+                "the euro sentence", text, *euro_sentence.text);
+    }
+    const Outcome pts_sentence = outcome_of([&] { return conversion.pts_sentence(text); });
+    require(pts_sentence.error == 0 &&
+                *pts_sentence.text == std::string(text) + " Ptas.  =  " + *euro.text + " Euros",
+            "the peseta sentence", text, pts_sentence.text.value_or(""));
+
+    const std::string euro_text = conversion.reformat_euro_text(text);
+    const std::string pts_text = conversion.reformat_pts_text(text);
+    require(conversion.is_numeric(euro_text) && conversion.is_numeric(pts_text),
+            "reformatting writes numeric text", euro_text, pts_text);
+    require(conversion.reformat_euro_text(euro_text) == euro_text &&
+                conversion.reformat_pts_text(pts_text) == pts_text,
+            "reformatting twice changes nothing more", euro_text, pts_text);
+
+    // Rounding to whole pesetas moves an amount by half a peseta at most, less than half a cent;
+    // up to a million million euros a double keeps that margin.
+    if (std::fabs(value) < 1e12) {
+        const std::string back =
+            conversion.euro_from_pts_text(conversion.pts_from_euro_text(euro_text));
+        require(back == euro_text, "a euro amount converted to pesetas and back is unchanged",
+                euro_text, back);
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::optional<fuzz::AmountInput> input = fuzz::read_amount_input(data, size);
+    if (!input || input->is_value) return 0;
+    const Conversion conversion(input->separators);
+    require(conversion.zero_euro_text() == "0" + conversion.separators().decimal + "00" &&
+                conversion.zero_pts_text() == "0",
+            "the zero texts", conversion.zero_euro_text(), conversion.zero_pts_text());
+    if (conversion.is_numeric(input->text)) {
+        check_numeric(conversion, input->text);
+    } else {
+        check_not_numeric(conversion, input->text);
+    }
+    return 0;
+}

@@ -1,0 +1,114 @@
+// The numeric test, text to double and pattern format, over any text or double and any separators.
+// Properties: the numeric test and parsing agree; a numeric text formats as the value it reads as,
+// any other text comes back unchanged; every text the formatter writes for a finite value is
+// numeric, has the pattern's shape, lies within half a unit of the last decimal of the value, and
+// reads back to a value that formats to the same text.
+#include <cfloat>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/number_text/number_text.h"
+#include "tests/fuzz/amount_input.h"
+#include "tests/fuzz/check.h"
+
+namespace {
+
+using namespace trelumo;
+using fuzz::require;
+
+struct Pattern {
+    std::string_view text;
+    int decimals;
+};
+constexpr Pattern patterns[] = {{"#,##0.00", 2}, {"#,##0", 0}};
+
+bool all_digits(std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// An optional minus, one to three digits, groups of three behind group separators, and the
+// pattern's number of decimals behind the decimal separator.
+bool has_pattern_shape(std::string_view text, const Separators& separators, int decimals) {
+    if (text.starts_with('-')) text.remove_prefix(1);
+    if (decimals > 0) {
+        const std::size_t point = text.rfind(separators.decimal);
+        if (point == text.npos) return false;
+        const std::string_view fraction = text.substr(point + separators.decimal.size());
+        if (fraction.size() != static_cast<std::size_t>(decimals) || !all_digits(fraction))
+            return false;
+        text = text.substr(0, point);
+    }
+    std::size_t group = text.find(separators.group);
+    const std::string_view first = text.substr(0, group);
+    if (first.size() > 3 || !all_digits(first)) return false;
+    while (group != text.npos) {
+        text.remove_prefix(group + separators.group.size());
+        group = text.find(separators.group);
+        const std::string_view digits = text.substr(0, group);
+        if (digits.size() != 3 || !all_digits(digits)) return false;
+    }
+    return true;
+}
+
+void check_formatted(double value, const Pattern& pattern, const Separators& separators,
+                     const std::string& text) {
+    require(is_numeric(text, separators), "what the formatter writes is numeric", text);
+    require(has_pattern_shape(text, separators, pattern.decimals),
+            "what the formatter writes has the pattern's grouping and decimals", text,
+            pattern.text);
+    const double back = *parse_number(text, separators);
+    require(format_number(back, pattern.text, separators) == text,
+            "what the formatter writes reads back to a value that formats the same", text,
+            format_number(back, pattern.text, separators));
+    const double unit = std::pow(10.0, -pattern.decimals);
+    require(std::fabs(back - value) <= unit / 2 + (std::fabs(value) + unit) * 4 * DBL_EPSILON,
+            "the text is the value rounded to the pattern's decimals", text);
+    require(!text.starts_with('-') || (value < 0 && back != 0),
+            "a minus sign only for a value below zero that does not round to zero", text);
+}
+
+void check_text(std::string_view text, const Separators& separators) {
+    const std::optional<double> value = parse_number(text, separators);
+    require(is_numeric(text, separators) == value.has_value(),
+            "the numeric test accepts exactly the texts that parse", text);
+    require(!value || std::isfinite(*value), "a numeric text reads as a finite value", text);
+    for (const Pattern& pattern : patterns) {
+        const std::string formatted = format_text(text, pattern.text, separators);
+        if (!value) {
+            require(formatted == text, "a text that is not numeric comes back unchanged", text,
+                    formatted);
+            continue;
+        }
+        require(formatted == format_number(*value, pattern.text, separators),
+                "a numeric text formats as the value it reads as", text, formatted);
+        check_formatted(*value, pattern, separators, formatted);
+    }
+}
+
+void check_value(double value, const Separators& separators) {
+    for (const Pattern& pattern : patterns) {
+        const std::string formatted = format_number(value, pattern.text, separators);
+        if (std::isfinite(value)) {
+            check_formatted(value, pattern, separators, formatted);
+        } else {
+            require(!is_numeric(formatted, separators), "infinity and NaN are not numeric text",
+                    formatted);
+        }
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::optional<fuzz::AmountInput> input = fuzz::read_amount_input(data, size);
+    if (!input) return 0;
+    if (input->is_value) {
+        check_value(input->value, input->separators);
+    } else {
+        check_text(input->text, input->separators);
+    }
+    return 0;
+}
