@@ -62,15 +62,17 @@ private:
 
 int main(int argc, char* argv[]) {
     const char* kind = argc > 1 ? argv[1] : "trelumo";
-    QApplication application(argc, argv);
+    const bool is_trelumo = std::strcmp(kind, "trelumo") == 0;
+    const auto application = is_trelumo ? trelumo::make_application(argc, argv)
+                                        : std::make_unique<QApplication>(argc, argv);
     FirstPaint first_paint;
     std::unique_ptr<QWidget> window;
-    if (std::strcmp(kind, "trelumo") != 0) {
+    if (!is_trelumo) {
         window = std::make_unique<QWidget>();
         window->resize(385, 142);
         if (std::strcmp(kind, "label") == 0) new QLabel(QStringLiteral("Euros:"), window.get());
     } else {
-        trelumo::start_runtime(application);
+        trelumo::start_runtime(*application);
         window = std::make_unique<EuroWindow>(trelumo::system_separators());
     }
     window->installEventFilter(&first_paint);

@@ -5,8 +5,8 @@
 #include "ui/main_window/euro_window.h"
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    trelumo::start_runtime(application);
+    const auto application = trelumo::make_application(argc, argv);
+    trelumo::start_runtime(*application);
     EuroWindow euro(trelumo::system_separators());
     euro.show();
     return QApplication::exec();
