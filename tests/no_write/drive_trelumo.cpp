@@ -40,7 +40,12 @@ AboutWindow* visible_about_window() {
 void drive(EuroWindow& euro) {
     const auto* text_euro = euro.findChild<QLineEdit*>(QStringLiteral("text_euro"));
     const auto* text_pts = euro.findChild<QLineEdit*>(QStringLiteral("text_pts"));
-    step("main window shown", QTest::qWaitForWindowActive(&euro));
+    const bool active = QTest::qWaitForWindowActive(&euro);
+    step("main window shown and active", active);
+    if (!active) {
+        QCoreApplication::exit(1);
+        return;
+    }
 
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -73,6 +78,7 @@ int main(int argc, char* argv[]) {
     trelumo::start_runtime(*application);
     EuroWindow euro(trelumo::system_separators());
     euro.show();
+    euro.activateWindow();
     QTimer::singleShot(0, &euro, [&euro] { drive(euro); });
     const int status = QApplication::exec();
     step("program ended by the exit command", status == 0);
