@@ -14,7 +14,7 @@ check "the window carries the 32 x 32 program icon" \
 shot="$E2E_OUTPUT/main_window.png"
 screenshot "$main_window" "$shot"
 find_client_top "$shot"
-background=$(probe colour "$shot" 0 "$client_top")
+background=$(background_of "$shot")
 check_window_size "main window, below the menu bar" "$shot" \
     "$(px "${main_client[0]}")" "$(px "${main_client[1]}")"
 check_control "euro field" "$shot" "not:$background" "${text_euro[@]}"
@@ -37,7 +37,7 @@ about_window=$(wait_for_window '^Acerca de Trelumo$')
 shot="$E2E_OUTPUT/about_window.png"
 screenshot "$about_window" "$shot"
 client_top=0
-background=$(probe colour "$shot" 0 0)
+background=$(background_of "$shot")
 check_window_size "About window" "$shot" "$(px "${about_client[0]}")" "$(px "${about_client[1]}")"
 check_control "cmdOK" "$shot" "not:$background" "${cmdOK[@]}"
 check_control "picIcon" "$shot" "not:$background" "${picIcon[@]}"

@@ -14,7 +14,7 @@ check_equal "ctrl+c copies the euro field's selected text" "0,00" "$(copy_select
 shot="$E2E_OUTPUT/start_up.png"
 screenshot "$main_window" "$shot"
 find_client_top "$shot"
-background=$(probe colour "$shot" 0 $(($(probe size "$shot" | cut -d' ' -f2) - 1)))
+background=$(background_of "$shot")
 check_inside "euro field highlighted" "$shot" "$highlight" "${text_euro[@]}"
 check_nothing "peseta field not highlighted" "$shot" "$highlight" "${text_pts[@]}"
 check_text "peseta field" "$shot" 0 "${text_pts[@]}" 2

@@ -38,6 +38,11 @@ find_client_top() {
         }')
 }
 
+# The colour of the client area's background, at its top-left corner.
+background_of() {
+    probe colour "$1" 0 "$client_top"
+}
+
 # check_window_size WHAT SHOT WIDTH HEIGHT: the size of the client area, below client_top.
 check_window_size() {
     local width height
