@@ -23,6 +23,7 @@ function(trelumo_add_test name)
         if(TRELUMO_SANITIZER_ENVIRONMENT)
             list(APPEND properties ENVIRONMENT ${TRELUMO_SANITIZER_ENVIRONMENT})
         endif()
-        gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ${properties})
+        gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES
+            PROPERTIES ${properties})
     endif()
 endfunction()
