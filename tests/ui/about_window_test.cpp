@@ -34,8 +34,6 @@ private slots:
         AboutForm::instance().unload();
         QTest::qWait(1);
         close_main_window();
-        QVERIFY2(watchdog().unexpected().isEmpty(),
-                 qPrintable(watchdog().unexpected().join(QStringLiteral("; "))));
     }
 
     void shows_icon_title_version_and_credits_with_the_focus_on_aceptar() {

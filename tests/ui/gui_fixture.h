@@ -51,7 +51,12 @@ public:
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     }
 
-    void close_main_window() { window_.reset(); }
+    /// Closes the main window; fails the test if a dialog it did not expect came up.
+    void close_main_window() {
+        window_.reset();
+        QVERIFY2(watchdog_.unexpected().isEmpty(),
+                 qPrintable(watchdog_.unexpected().join(QStringLiteral("; "))));
+    }
 
     EuroWindow* window() const { return window_.get(); }
     QLineEdit* text_euro() const { return control<QLineEdit>("text_euro"); }
