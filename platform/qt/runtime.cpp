@@ -55,6 +55,14 @@ bool has_runtime_folder() {
            status.st_uid == geteuid() && (status.st_mode & 07777) == 0700;
 }
 
+// Qt's complaints about the runtime folder kept from it are no news to the user.
+QtMessageHandler next_message_handler = nullptr;
+void drop_runtime_folder_warnings(QtMsgType type, const QMessageLogContext& context,
+                                  const QString& message) {
+    if (!message.startsWith(QLatin1String("QStandardPaths:")))
+        next_message_handler(type, context, message);
+}
+
 // A session bus that the D-Bus library finds: by its address, or in the user's runtime folder.
 bool has_session_bus() {
     if (std::getenv("DBUS_SESSION_BUS_ADDRESS")) return true;
@@ -78,7 +86,10 @@ std::unique_ptr<QApplication> make_application(int& argc, char** argv) {
         // folder is one in which no folder can be made.
         const EnvironmentOverride no_runtime_folder("XDG_RUNTIME_DIR", nullptr);
         const EnvironmentOverride no_temporary_folder("TMPDIR", "/dev/null");
-        return std::make_unique<QApplication>(argc, argv);
+        next_message_handler = qInstallMessageHandler(drop_runtime_folder_warnings);
+        auto application = std::make_unique<QApplication>(argc, argv);
+        qInstallMessageHandler(next_message_handler);
+        return application;
     }
 #endif
     return std::make_unique<QApplication>(argc, argv);
