@@ -3,21 +3,20 @@
 // entered is recomputed from the other one and selected.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "core/conversion.h"
+#include "platform/types/colour_value.h"
 
 namespace trelumo {
 
 enum class AmountField { euro, pts };
 enum class Arrow { left, right };  // fizq: pesetas to euros; fdcha: euros to pesetas
 
-/// A colour value: with the high bit set, the low byte names a system colour.
-using ColourValue = std::uint32_t;
-inline constexpr ColourValue highlight_colour = 0x80000018;  // tooltip background
-inline constexpr ColourValue normal_colour = 0x80000005;     // window background
+/// A field with the focus is highlighted in the tooltip colour; the others are in the window's.
+inline constexpr ColourValue highlight_colour = tooltip_colour;
+inline constexpr ColourValue normal_colour = window_colour;
 
 /// What the window offers the controller. Writing a field's text must raise that field's Change
 /// synchronously, before the write returns, and only when the text really changes.

@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "core/run_time_error.h"
+#include "platform/types/run_time_error.h"
 #include "platform/qt/application.h"
 
 namespace trelumo::event_dispatch {

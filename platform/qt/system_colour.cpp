@@ -5,8 +5,6 @@
 namespace trelumo {
 namespace {
 
-constexpr ColourValue system_colour_flag = 0x80000000;
-
 QPalette::ColorRole role_of_system_colour(unsigned index) {
     switch (index) {
         case 0:

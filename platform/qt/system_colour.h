@@ -2,7 +2,7 @@
 
 #include <QColor>
 
-#include "core/amount_fields.h"
+#include "platform/types/colour_value.h"
 
 class QPalette;
 

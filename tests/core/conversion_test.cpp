@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "core/run_time_error.h"
+#include "platform/types/run_time_error.h"
 
 namespace trelumo {
 namespace {

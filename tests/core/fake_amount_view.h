@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/amount_fields.h"
-#include "core/run_time_error.h"
+#include "platform/types/run_time_error.h"
 
 namespace trelumo {
 

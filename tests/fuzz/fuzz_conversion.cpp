@@ -14,7 +14,7 @@
 #include <string_view>
 
 #include "core/conversion.h"
-#include "core/run_time_error.h"
+#include "platform/types/run_time_error.h"
 #include "tests/fuzz/amount_input.h"
 #include "tests/fuzz/check.h"
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "core/run_time_error.h"
+#include "platform/types/run_time_error.h"
 #include "platform/registry/memory_registry.h"
 #include "platform/registry/narrow_text.h"
 #include "tests/fuzz/check.h"

@@ -18,8 +18,8 @@ using trelumo::event_dispatch::run;
 
 namespace {
 
-constexpr trelumo::ColourValue window_background = 0x80000000;
-constexpr trelumo::ColourValue result_background = 0x80000005;
+constexpr trelumo::ColourValue window_background = trelumo::scroll_bar_colour;
+constexpr trelumo::ColourValue result_background = trelumo::window_colour;
 
 QString qt_text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
