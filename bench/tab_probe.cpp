@@ -16,7 +16,8 @@
 #include <vector>
 
 #include "core/conversion.h"
-#include "platform/qt/runtime.h"
+#include "platform/qt/qt_application.h"
+#include "platform/qt/runtime_start.h"
 #include "ui/main_window/euro_window.h"
 
 namespace {

@@ -1,7 +1,8 @@
 #include <QApplication>
 
 #include "platform/qt/locale_separators.h"
-#include "platform/qt/runtime.h"
+#include "platform/qt/qt_application.h"
+#include "platform/qt/runtime_start.h"
 #include "ui/main_window/euro_window.h"
 
 int main(int argc, char* argv[]) {

@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "platform/types/run_time_error.h"
-#include "platform/qt/application.h"
+#include "platform/qt/application_object.h"
 
 namespace trelumo::event_dispatch {
 namespace {

@@ -9,7 +9,8 @@
 #include <QTextBrowser>
 #include <QUrl>
 
-#include "platform/qt/application.h"
+#include "platform/qt/application_object.h"
+#include "platform/qt/window_placement.h"
 
 namespace trelumo {
 namespace {
@@ -43,11 +44,16 @@ protected:
     }
 };
 
-void say_missing(const QString& help_file) {
-    auto* box =
-        new QMessageBox(QMessageBox::Warning, app::title(),
-                        QStringLiteral("No se encuentra el archivo de ayuda «%1».").arg(help_file),
-                        QMessageBox::Ok);
+void say_missing(const QStringList& sought) {
+    QStringList quoted;
+    for (const QString& path : sought) quoted << QStringLiteral("«%1»").arg(QDir::toNativeSeparators(path));
+    const QString places = quoted.size() > 1
+                               ? quoted.mid(0, quoted.size() - 1).join(QStringLiteral(", ")) +
+                                     QStringLiteral(" ni en ") + quoted.last()
+                               : quoted.join(QString());
+    auto* box = new QMessageBox(
+        QMessageBox::Warning, app::title(),
+        QStringLiteral("No se encuentra la ayuda: no está en %1.").arg(places), QMessageBox::Ok);
     box->setObjectName(QStringLiteral("help_missing"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setAttribute(Qt::WA_QuitOnClose, false);
@@ -62,12 +68,18 @@ QStringList help_folders() {
             QDir::cleanPath(program_folder.filePath(QStringLiteral(TRELUMO_INSTALLED_HELP_DIR)))};
 }
 
-QString help_document_path(const QString& help_file, const QStringList& folders) {
+QStringList help_document_candidates(const QString& help_file, const QStringList& folders) {
     const QString base = QFileInfo(help_file).completeBaseName().toLower();
-    if (base.isEmpty()) return {};
-    for (const QString& folder : folders) {
-        const QFileInfo document(QDir(folder).filePath(base + QStringLiteral(".html")));
-        if (document.isFile()) return document.absoluteFilePath();
+    QStringList candidates;
+    if (base.isEmpty()) return candidates;
+    for (const QString& folder : folders)
+        candidates << QDir::cleanPath(QDir(folder).absoluteFilePath(base + QStringLiteral(".html")));
+    return candidates;
+}
+
+QString help_document_path(const QString& help_file, const QStringList& folders) {
+    for (const QString& candidate : help_document_candidates(help_file, folders)) {
+        if (QFileInfo(candidate).isFile()) return candidate;
     }
     return {};
 }
@@ -75,11 +87,14 @@ QString help_document_path(const QString& help_file, const QStringList& folders)
 void show_help(const QString& help_file) {
     const QString document = help_document_path(help_file);
     if (document.isEmpty()) {
-        say_missing(help_file);
+        say_missing(help_document_candidates(help_file, help_folders()));
         return;
     }
     static QPointer<HelpWindow> window;
-    if (!window) window = new HelpWindow;
+    if (!window) {
+        window = new HelpWindow;
+        place_beside(window, QApplication::activeWindow());
+    }
     window->setSource(QUrl::fromLocalFile(document));
     window->show();
     window->raise();

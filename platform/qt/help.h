@@ -12,6 +12,10 @@ namespace trelumo {
 /// Where help documents are looked for: beside the program, then in the installed data folder.
 QStringList help_folders();
 
+/// The documents a help file name may stand for, one in each folder, in the order they are sought.
+QStringList help_document_candidates(const QString& help_file,
+                                     const QStringList& folders = help_folders());
+
 /// The document a help file name stands for, or an empty text when none is found.
 QString help_document_path(const QString& help_file, const QStringList& folders = help_folders());
 

@@ -9,7 +9,8 @@ namespace trelumo {
 /// The decimal and group separators of a locale; the C locale reads as Spanish (Spain).
 Separators separators_of(const QLocale& locale);
 
-/// The separators of the user's locale.
+/// The separators of the user's numeric locale, named by the environment as the C library reads
+/// it: LC_ALL, then LC_NUMERIC, then LANG, skipping empty ones.
 Separators system_separators();
 
 }  // namespace trelumo

@@ -2,6 +2,7 @@
 
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace trelumo {
 
@@ -10,6 +11,27 @@ void centre_on_screen(QWidget* window) {
     if (!screen) return;
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+void place_beside(QWidget* window, const QWidget* anchor) {
+    const QScreen* screen = anchor ? anchor->screen() : nullptr;
+    if (!screen) {
+        centre_on_screen(window);
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    const QRect beside = anchor->frameGeometry();
+    QRect frame = window->frameGeometry();
+    const int top = std::clamp(beside.top(), available.top(),
+                               std::max(available.top(), available.bottom() - frame.height()));
+    if (beside.right() + frame.width() <= available.right()) {
+        frame.moveTopLeft({beside.right() + 1, top});
+    } else if (beside.left() - frame.width() >= available.left()) {
+        frame.moveTopRight({beside.left() - 1, top});
+    } else {
+        frame.moveCenter(available.center());
+    }
     window->move(frame.topLeft());
 }
 

@@ -10,7 +10,8 @@
 #include <cstdio>
 
 #include "platform/qt/locale_separators.h"
-#include "platform/qt/runtime.h"
+#include "platform/qt/qt_application.h"
+#include "platform/qt/runtime_start.h"
 #include "ui/about/about_window.h"
 #include "ui/main_window/euro_window.h"
 

@@ -7,7 +7,7 @@
 #include "gui_fixture.h"
 #include "platform/qt/event_dispatch.h"
 #include "platform/qt/form.h"
-#include "platform/qt/runtime.h"
+#include "platform/qt/runtime_start.h"
 
 using AboutForm = trelumo::Form<AboutWindow>;
 

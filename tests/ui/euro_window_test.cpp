@@ -5,7 +5,7 @@
 
 #include "gui_fixture.h"
 #include "platform/qt/event_dispatch.h"
-#include "platform/qt/runtime.h"
+#include "platform/qt/runtime_start.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QCloseEvent>
 
-#include "platform/qt/application.h"
+#include "platform/qt/application_object.h"
 #include "platform/qt/event_dispatch.h"
 #include "platform/qt/form.h"
 #include "platform/qt/window_placement.h"

@@ -4,7 +4,7 @@
 #include <QShowEvent>
 
 #include "platform/qt/amount_edit.h"
-#include "platform/qt/application.h"
+#include "platform/qt/application_object.h"
 #include "platform/qt/event_dispatch.h"
 #include "platform/qt/form.h"
 #include "platform/qt/keystrokes.h"

@@ -1,4 +1,4 @@
-#include "platform/qt/application.h"
+#include "platform/qt/application_object.h"
 
 #include "trelumo_version.h"
 

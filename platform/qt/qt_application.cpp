@@ -1,4 +1,4 @@
-#include "platform/qt/runtime.h"
+#include "platform/qt/qt_application.h"
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -6,12 +6,72 @@
 #endif
 
 #include <QApplication>
+#include <QList>
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string>
 
 namespace trelumo {
 namespace {
+
+// What Qt says while its application object is made. Its messages about the platform are held back
+// until it is made: when no display can be opened, Qt's own English lines and its abort give way
+// to one Spanish line and exit status 1. Its complaints about the runtime folder kept from it
+// (below) are no news to the user and are dropped.
+class StartMessages {
+public:
+    StartMessages() { next_ = qInstallMessageHandler(&StartMessages::handle); }
+    ~StartMessages() {
+        qInstallMessageHandler(next_);
+        for (const Held& held : held_) {
+            const QMessageLogContext context(nullptr, 0, nullptr, held.category.constData());
+            next_(held.type, context, held.message);
+        }
+        held_.clear();
+    }
+    StartMessages(const StartMessages&) = delete;
+    StartMessages& operator=(const StartMessages&) = delete;
+
+private:
+    struct Held {
+        QtMsgType type;
+        QByteArray category;
+        QString message;
+    };
+
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (message.startsWith(QLatin1String("QStandardPaths:"))) return;
+        const QLatin1String category(context.category ? context.category : "");
+        if (type == QtFatalMsg) say_no_display();
+        if (category.startsWith(QLatin1String("qt.qpa"))) {
+            static const QLatin1String no_connection("could not connect to display");
+            if (message.startsWith(no_connection))
+                display_ = message.mid(no_connection.size()).trimmed().toStdString();
+            held_.append({type, QByteArray(category.data(), category.size()), message});
+            return;
+        }
+        next_(type, context, message);
+    }
+
+    [[noreturn]] static void say_no_display() {
+        if (display_.empty()) {
+            std::fputs("Trelumo necesita una sesión gráfica: no se ha indicado ninguna pantalla "
+                       "(DISPLAY).\n",
+                       stderr);
+        } else {
+            std::fprintf(stderr,
+                         "Trelumo necesita una sesión gráfica: no se puede abrir la pantalla "
+                         "«%s».\n",
+                         display_.c_str());
+        }
+        std::_Exit(1);
+    }
+
+    static inline QtMessageHandler next_ = nullptr;
+    static inline QList<Held> held_;
+    static inline std::string display_;
+};
 
 #ifndef _WIN32
 // Sets or removes an environment variable for the life of this object.
@@ -49,14 +109,6 @@ bool has_runtime_folder() {
            status.st_uid == geteuid() && (status.st_mode & 07777) == 0700;
 }
 
-// Qt's complaints about the runtime folder kept from it are no news to the user.
-QtMessageHandler next_message_handler = nullptr;
-void drop_runtime_folder_warnings(QtMsgType type, const QMessageLogContext& context,
-                                  const QString& message) {
-    if (!message.startsWith(QLatin1String("QStandardPaths:")))
-        next_message_handler(type, context, message);
-}
-
 // A session bus that the D-Bus library finds: by its address, or in the user's runtime folder.
 bool has_session_bus() {
     if (std::getenv("DBUS_SESSION_BUS_ADDRESS")) return true;
@@ -80,12 +132,11 @@ std::unique_ptr<QApplication> make_application(int& argc, char** argv) {
         // folder is one in which no folder can be made.
         const EnvironmentOverride no_runtime_folder("XDG_RUNTIME_DIR", nullptr);
         const EnvironmentOverride no_temporary_folder("TMPDIR", "/dev/null");
-        next_message_handler = qInstallMessageHandler(drop_runtime_folder_warnings);
-        auto application = std::make_unique<QApplication>(argc, argv);
-        qInstallMessageHandler(next_message_handler);
-        return application;
+        const StartMessages start_messages;
+        return std::make_unique<QApplication>(argc, argv);
     }
 #endif
+    const StartMessages start_messages;
     return std::make_unique<QApplication>(argc, argv);
 }
 

@@ -1,11 +1,11 @@
-#include "platform/qt/runtime.h"
+#include "platform/qt/runtime_start.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "platform/qt/application.h"
+#include "platform/qt/application_object.h"
 #include "platform/qt/help.h"
 
 namespace trelumo {
