@@ -6,17 +6,27 @@ target_compile_options(trelumo_warnings INTERFACE
 include(${CMAKE_CURRENT_LIST_DIR}/TrelumoSanitizers.cmake)
 target_link_libraries(trelumo_warnings INTERFACE trelumo_sanitizers)
 
-# trelumo_add_test(NAME SOURCES... LIBRARIES...): one test program, registered with CTest.
-# GoogleTest programs are registered test by test; QtTest programs as one test each.
+# trelumo_add_test(NAME [QTTEST] SOURCES... LIBRARIES... [CASES...]): one test program,
+# registered with CTest. GoogleTest programs are registered test by test; QtTest programs as one
+# test each, or, given CASES, one test for each of those cases, each in a process of its own.
 function(trelumo_add_test name)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "QTTEST" "" "SOURCES;LIBRARIES")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "QTTEST" "" "SOURCES;LIBRARIES;CASES")
     add_executable(${name} ${arg_SOURCES})
     target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} trelumo_warnings)
     if(arg_QTTEST)
-        add_test(NAME ${name} COMMAND ${name})
         set(environment QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
             ${TRELUMO_SANITIZER_ENVIRONMENT} ${TRELUMO_QT_SANITIZER_ENVIRONMENT})
-        set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}" TIMEOUT 120)
+        set(tests)
+        if(arg_CASES)
+            foreach(case ${arg_CASES})
+                add_test(NAME ${name}.${case} COMMAND ${name} ${case})
+                list(APPEND tests ${name}.${case})
+            endforeach()
+        else()
+            add_test(NAME ${name} COMMAND ${name})
+            set(tests ${name})
+        endif()
+        set_tests_properties(${tests} PROPERTIES ENVIRONMENT "${environment}" TIMEOUT 120)
     else()
         target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main)
         set(properties ${TRELUMO_TEST_PROPERTIES})

@@ -8,8 +8,8 @@ class QPalette;
 
 namespace trelumo {
 
-/// The colour a colour value stands for: a system colour is taken from the palette, any other
-/// value is read as blue, green, red from the high byte down.
+/// The colour a system colour value stands for in the palette: the scroll-bar colour (the main
+/// window's ground), the window background, or the tooltip background.
 QColor colour_of(ColourValue value, const QPalette& palette);
 
 }  // namespace trelumo

@@ -36,7 +36,7 @@ for conversion in "${conversions[@]}"; do
     screenshot "$main_window" "$shot"
     find_client_top "$shot"
     check_text "the $field field left" "$shot" "$tidied" "${left[@]}" 2
-    check_text "the result" "$shot" "$sentence" "${result[@]}" 1
+    check_text "the result" "$shot" "$sentence" "${result[@]}" 2
     if [ "$arrow" = right ]; then
         check_picture "the arrow to the right" "$shot" "$TRELUMO_ICONS/arrow_right_32.xpm" \
             "${fdcha[@]}"

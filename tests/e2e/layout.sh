@@ -50,5 +50,7 @@ read -r line_x line_y line_w _ < <(control_rect "${Line1[@]}")
 read -r found_x found_y found_w found_h < <(probe box "$shot" 0 $((line_y - 4)) 233 9 "not:$background")
 check_equal "Line1 from left to right" "$line_x $line_w" "$found_x $found_w"
 check "Line1 drawn at its height" test "$found_y" -le "$line_y" -a $((found_y + found_h)) -gt "$line_y"
+check_equal "Line1's dark grey row, white below it" "$line_x $line_y $line_w 1 #ffffff" \
+    "$(probe box "$shot" 0 $((line_y - 4)) 233 9 '#808080') $(probe colour "$shot" "$line_x" $((line_y + 1)))"
 
 finish

@@ -19,6 +19,6 @@ check_equal "back in Trelumo: the euro field" 12 "$(field_text)"
 shot="$E2E_OUTPUT/other_window.png"
 screenshot "$main_window" "$shot"
 find_client_top "$shot"
-check_nothing "no conversion stated" "$shot" dark "${result[@]}"
+check_nothing "no conversion stated" "$shot" dark "${result_inside[@]}"
 
 finish

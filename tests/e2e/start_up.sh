@@ -18,7 +18,7 @@ background=$(background_of "$shot")
 check_inside "euro field highlighted" "$shot" "$highlight" "${text_euro[@]}"
 check_nothing "peseta field not highlighted" "$shot" "$highlight" "${text_pts[@]}"
 check_text "peseta field" "$shot" 0 "${text_pts[@]}" 2
-check_nothing "no conversion stated" "$shot" dark "${result[@]}"
+check_nothing "no conversion stated" "$shot" dark "${result_inside[@]}"
 check_nothing "no arrow" "$shot" "not:$background" "${both_arrows[@]}"
 
 finish

@@ -5,11 +5,12 @@
 #include <QPushButton>
 
 #include "gui_fixture.h"
-#include "platform/qt/event_dispatch.h"
 #include "platform/qt/form.h"
-#include "platform/qt/runtime_start.h"
 
 using AboutForm = trelumo::Form<AboutWindow>;
+
+enum class Closing { aceptar_clicked, enter, esc, close_control };
+Q_DECLARE_METATYPE(Closing)
 
 namespace {
 
@@ -26,8 +27,6 @@ class AboutWindowTest : public QObject, public GuiFixture {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { trelumo::start_runtime(*qApp); }
-
     void init() { open_main_window(); }
 
     void cleanup() {
@@ -66,31 +65,31 @@ private slots:
     }
 
     void each_way_of_closing_unloads_it_and_reopening_loads_it_afresh_data() {
-        QTest::addColumn<int>("way");
-        QTest::newRow("Aceptar clicked") << 0;
-        QTest::newRow("Enter") << 1;
-        QTest::newRow("Esc") << 2;
-        QTest::newRow("close control") << 3;
+        QTest::addColumn<Closing>("closing");
+        QTest::newRow("Aceptar clicked") << Closing::aceptar_clicked;
+        QTest::newRow("Enter") << Closing::enter;
+        QTest::newRow("Esc") << Closing::esc;
+        QTest::newRow("close control") << Closing::close_control;
     }
 
     void each_way_of_closing_unloads_it_and_reopening_loads_it_afresh() {
-        QFETCH(int, way);
+        QFETCH(Closing, closing);
         choose_acerca();
         AboutWindow* about = AboutForm::instance().window();
         QVERIFY(QTest::qWaitForWindowActive(about));
         label(about, "lblTitle")->setText(QStringLiteral("cambiado"));
 
-        switch (way) {
-            case 0:
+        switch (closing) {
+            case Closing::aceptar_clicked:
                 QTest::mouseClick(about->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
                 break;
-            case 1:
+            case Closing::enter:
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
                 break;
-            case 2:
+            case Closing::esc:
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
                 break;
-            case 3:
+            case Closing::close_control:
                 about->close();
                 break;
         }
@@ -127,33 +126,6 @@ private slots:
         QCOMPARE(result()->text(), QString());
     }
 
-    void closing_the_main_window_leaves_the_program_running_until_it_closes() {
-        choose_acerca();
-        bool running_after_main_window_closed = false;
-        QTimer::singleShot(0, this, [&] {
-            window()->close();
-            QTimer::singleShot(50, this, [&] {
-                running_after_main_window_closed = AboutForm::instance().window()->isVisible();
-                AboutForm::instance().unload();
-            });
-        });
-        QTimer still_running_guard;
-        still_running_guard.callOnTimeout([] { QCoreApplication::exit(1); });
-        still_running_guard.start(5000);
-
-        QCOMPARE(QApplication::exec(), 0);
-        QVERIFY(running_after_main_window_closed);
-    }
-
-    // Ends the program, so it runs last.
-    void salir_closes_both_windows() {
-        choose_acerca();
-        window()->findChild<QAction*>(QStringLiteral("salir"))->trigger();
-        QVERIFY(trelumo::event_dispatch::ending());
-        QVERIFY(!window()->isVisible());
-        QCOMPARE(visible_about_windows(), 0);
-    }
-
 private:
     void choose_acerca() { window()->findChild<QAction*>(QStringLiteral("acerca"))->trigger(); }
 
@@ -162,5 +134,5 @@ private:
     }
 };
 
-QTEST_MAIN(AboutWindowTest)
+TRELUMO_WINDOW_TEST_MAIN(AboutWindowTest)
 #include "about_window_test.moc"

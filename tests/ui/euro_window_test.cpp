@@ -1,11 +1,11 @@
 #include <QAction>
+#include <QDir>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTextBrowser>
 
 #include "gui_fixture.h"
-#include "platform/qt/event_dispatch.h"
-#include "platform/qt/runtime_start.h"
+#include "platform/qt/help.h"
 
 namespace {
 
@@ -19,6 +19,10 @@ void close_top_level_named(const QString& name) {
     if (QWidget* widget = top_level_named(name)) widget->close();
 }
 
+QColor background(const QLineEdit* field) {
+    return field->palette().color(QPalette::Base);
+}
+
 bool fully_selected(const QLineEdit* field) {
     return field->selectedText() == field->text() && !field->text().isEmpty();
 }
@@ -29,8 +33,6 @@ class EuroWindowTest : public QObject, public GuiFixture {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { trelumo::start_runtime(*qApp); }
-
     void init() { open_main_window(); }
 
     void cleanup() {
@@ -44,6 +46,8 @@ private slots:
         QCOMPARE(text_euro()->text(), QStringLiteral("0,00"));
         QVERIFY(fully_selected(text_euro()));
         QCOMPARE(text_pts()->text(), QStringLiteral("0"));
+        QCOMPARE(background(text_euro()), QApplication::palette().color(QPalette::ToolTipBase));
+        QCOMPARE(background(text_pts()), QApplication::palette().color(QPalette::Base));
         QCOMPARE(result()->text(), QString());
         QVERIFY(!fizq()->isVisible());
         QVERIFY(!fdcha()->isVisible());
@@ -219,6 +223,18 @@ private slots:
         QCOMPARE(text_euro()->text(), QStringLiteral("0,00"));
     }
 
+    void a_missing_help_document_is_reported_with_the_places_sought() {
+        trelumo::show_help(QStringLiteral("NOEXISTE.HLP"));
+        auto* box = qobject_cast<QMessageBox*>(top_level_named(QStringLiteral("help_missing")));
+        QVERIFY(box);
+        const QString text = box->text();
+        box->close();
+        for (const QString& sought : trelumo::help_document_candidates(QStringLiteral("NOEXISTE.HLP")))
+            QVERIFY2(text.contains(QDir::toNativeSeparators(sought)), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("/help/noexiste.html")));
+        QVERIFY(!top_level_named(QStringLiteral("help_window")));
+    }
+
     void an_overflow_is_reported_and_the_program_keeps_running() {
         watchdog().expect(QStringLiteral("run_time_error"));
         type(QStringLiteral("1") + QString(307, QLatin1Char('0')));
@@ -246,28 +262,7 @@ private slots:
         QCOMPARE(text_euro()->accessibleName(), QStringLiteral("Euros"));
         QCOMPARE(text_pts()->accessibleName(), QStringLiteral("Pesetas"));
     }
-
-    void closing_the_main_window_ends_the_program_though_help_is_open() {
-        QTest::keyClick(text_euro(), Qt::Key_F1);
-        QVERIFY(top_level_named(QStringLiteral("help_window")));
-        QTimer::singleShot(0, this, [this] { window()->close(); });
-        QTimer still_running_guard;
-        still_running_guard.callOnTimeout([] { QCoreApplication::exit(1); });
-        still_running_guard.start(5000);
-
-        QCOMPARE(QApplication::exec(), 0);
-    }
-
-    // Ends the program, so it runs last.
-    void salir_ends_the_program_without_converting() {
-        type(QStringLiteral("9"));
-        window()->findChild<QAction*>(QStringLiteral("salir"))->trigger();
-        QVERIFY(trelumo::event_dispatch::ending());
-        QVERIFY(!window()->isVisible());
-        QCOMPARE(text_euro()->text(), QStringLiteral("9"));
-        QCOMPARE(result()->text(), QString());
-    }
 };
 
-QTEST_MAIN(EuroWindowTest)
+TRELUMO_WINDOW_TEST_MAIN(EuroWindowTest)
 #include "euro_window_test.moc"

@@ -1,6 +1,6 @@
 // What every window test shares: the main window made afresh for each test with the separators
-// pinned to Spanish (Spain), shown and active, and a watchdog that closes any modal dialog a test
-// did not ask for, so that a test fails instead of hanging.
+// pinned to Spanish (Spain), shown and active, a watchdog that closes any modal dialog a test
+// did not ask for, so that a test fails instead of hanging, and one main() for every test program.
 #pragma once
 
 #include <QApplication>
@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "platform/number_text/number_text.h"
+#include "platform/qt/runtime_start.h"
 #include "ui/main_window/euro_window.h"
 
 class ModalWatchdog : public QObject {
@@ -80,3 +81,17 @@ private:
     std::unique_ptr<EuroWindow> window_;
     ModalWatchdog watchdog_;
 };
+
+/// Runs a window test program: on the offscreen platform unless another is asked for, with
+/// Trelumo's runtime started as the program starts it.
+template <class Test>
+int run_window_test(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    trelumo::start_runtime(application);
+    Test test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#define TRELUMO_WINDOW_TEST_MAIN(Test) \
+    int main(int argc, char** argv) { return run_window_test<Test>(argc, argv); }

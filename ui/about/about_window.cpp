@@ -10,7 +10,9 @@
 #include "ui_frmabout.h"
 
 AboutWindow::AboutWindow(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::frmAbout>()) {
     ui_->setupUi(this);
     setFixedSize(size());

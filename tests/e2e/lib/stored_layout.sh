@@ -11,6 +11,7 @@ text_pts=(3360 600 1575 285)
 Label3=(1920 600 735 255)
 Label4=(5040 600 495 255)
 result=(120 1320 5535 255)
+result_inside=(150 1350 5475 195)  # within its 2-pixel sunken border
 fizq=(2640 480 480 480)
 fdcha=(2760 480 480 480)
 both_arrows=(2640 480 600 480)

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Started where there is no display to open, Trelumo says so in one Spanish line and ends with
+# status 1: no abort, no core file, nothing written in the folder it was started from.
+set -euo pipefail
+source "$(dirname "$0")/lib/check.sh"
+: "${TRELUMO:?TRELUMO names the program under test}"
+
+folder=$(mktemp -d)
+trap 'rm -rf "$folder"' EXIT
+ulimit -c unlimited 2>/dev/null || true
+
+# display         | the line
+cases=(
+  "(unset)          | Trelumo necesita una sesión gráfica: no se ha indicado ninguna pantalla (DISPLAY)."
+  ":97              | Trelumo necesita una sesión gráfica: no se puede abrir la pantalla «:97»."
+)
+
+for case in "${cases[@]}"; do
+    read_row "$case" display expected
+    environment=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANG=es_ES.UTF-8)
+    [ "$display" = "(unset)" ] || environment+=(DISPLAY="$display")
+    status=0
+    (cd "$folder" && "${environment[@]}" "$TRELUMO" >"$folder.out" 2>"$folder.err") || status=$?
+    check_equal "display $display: exit status" 1 "$status"
+    check_equal "display $display: what it says" "$expected" "$(cat "$folder.err" "$folder.out")"
+    check_equal "display $display: files left in the folder" "" "$(ls -A "$folder")"
+done
+rm -f "$folder.out" "$folder.err"
+
+finish
