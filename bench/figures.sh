@@ -37,13 +37,12 @@ startup_field() {  # row title, field from the end (1: Trelumo/bare, 2: Trelumo,
 # TABs offscreen, then on a private X server with the xcb platform.
 read -r _ offscreen_ok offscreen_median offscreen_p99 offscreen_worst < <(
     QT_QPA_PLATFORM=offscreen "$build/bench/tab_probe" "$tabs" 2>/dev/null)
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-sleep 0.5
+source "$(dirname "$0")/../tests/e2e/lib/x_server.sh"
+x_folder=$(mktemp -d)
+trap 'stop_private_x_server; rm -rf "$x_folder"' EXIT
+start_private_x_server "$x_folder"
 read -r _ xcb_ok xcb_median xcb_p99 xcb_worst < <(
-    DISPLAY=$display QT_QPA_PLATFORM=xcb "$build/bench/tab_probe" "$tabs" 2>/dev/null)
+    QT_QPA_PLATFORM=xcb "$build/bench/tab_probe" "$tabs" 2>/dev/null)
 
 echo
 row "figure" "Trelumo" "reference" "ratio" "target"

@@ -10,16 +10,15 @@ runs=${2:-20}
 probe="$build/bench/startup_probe"
 [ -x "$probe" ] || { echo "no $probe: build with benchmarks on" >&2; exit 1; }
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-sleep 0.5
+source "$(dirname "$0")/../tests/e2e/lib/x_server.sh"
+x_folder=$(mktemp -d)
+trap 'stop_private_x_server; rm -rf "$x_folder"' EXIT
+start_private_x_server "$x_folder"
 
 declare -A times memory private
 for ((i = 0; i < runs; i++)); do
     for kind in bare label trelumo; do
-        read -r ms kb dirty < <(DISPLAY=$display QT_QPA_PLATFORM=xcb \
+        read -r ms kb dirty < <(QT_QPA_PLATFORM=xcb \
             TRELUMO_LAUNCH_NS=$(date +%s%N) "$probe" "$kind" 2>/dev/null)
         times[$kind]+="$ms "
         memory[$kind]+="$kb "

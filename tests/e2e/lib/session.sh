@@ -11,31 +11,20 @@ mkdir -p "$E2E_OUTPUT"
 session_dir=$(mktemp -d)
 chmod 700 "$session_dir"
 client_pids=()
-xvfb_pid=
 trelumo_pid=
+source "$(dirname "${BASH_SOURCE[0]}")/x_server.sh"
 
 end_session() {
     local pid
     for pid in "${client_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    [ -z "$xvfb_pid" ] || { kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; }
+    stop_private_x_server
     rm -rf "$session_dir"
 }
 trap end_session EXIT
 
-# Starts Xvfb on a free display, chosen by the server itself, and waits until it takes clients.
+# The private X server, with the session's folder as the user's runtime folder.
 start_x_server() {
-    local display_file="$session_dir/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$display_file" \
-        >"$session_dir/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    local tries=0
-    until grep -q '^[0-9]' "$display_file" 2>/dev/null; do
-        kill -0 "$xvfb_pid" 2>/dev/null || { cat "$session_dir/xvfb.log" >&2; return 1; }
-        ((++tries < 200)) || { echo "Xvfb did not start" >&2; return 1; }
-        sleep 0.05
-    done
-    DISPLAY=":$(head -n1 "$display_file")"
-    export DISPLAY
+    start_private_x_server "$session_dir"
     export XDG_RUNTIME_DIR="$session_dir"
 }
 
