@@ -6,6 +6,15 @@ target_compile_options(trelumo_warnings INTERFACE
 include(${CMAKE_CURRENT_LIST_DIR}/TrelumoSanitizers.cmake)
 target_link_libraries(trelumo_warnings INTERFACE trelumo_sanitizers)
 
+# The help document, and trelumo_copy_help_document(TARGET): a copy of it in help/ beside the
+# target's program in the build tree, where the program looks for it first.
+set(TRELUMO_HELP_DOCUMENT "${PROJECT_SOURCE_DIR}/resources/help/trelumo.html")
+function(trelumo_copy_help_document target)
+    add_custom_command(TARGET ${target} POST_BUILD
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different "${TRELUMO_HELP_DOCUMENT}"
+                "$<TARGET_FILE_DIR:${target}>/help/trelumo.html")
+endfunction()
+
 # trelumo_add_test(NAME [QTTEST] SOURCES... LIBRARIES... [CASES...]): one test program,
 # registered with CTest. GoogleTest programs are registered test by test; QtTest programs as one
 # test each, or, given CASES, one test for each of those cases, each in a process of its own.
