@@ -15,6 +15,15 @@ visible_about_windows() {
     xdotool search --onlyvisible --name '^Acerca de Trelumo$' 2>/dev/null | wc -l
 }
 
+# The minimize and maximize bits of the functions and decorations a window asks the window
+# manager for (Motif hints): "functions 0 decorations 0" when it asks for neither.
+minimize_and_maximize_asked() {
+    local hints
+    hints=$(xprop -id "$1" _MOTIF_WM_HINTS | sed 's/.*= //; s/,//g')
+    read -r flags functions decorations _ <<<"$hints"
+    echo "functions $((functions & 0x18)) decorations $((decorations & 0x60))"
+}
+
 start_x_server
 start_trelumo
 
@@ -25,6 +34,8 @@ for closer in "${closers[@]}"; do
     about_window=$(wait_for_window '^Acerca de Trelumo$')
     check_equal "the window with the keyboard focus" "Acerca de Trelumo" \
         "$(xdotool getwindowfocus getwindowname)"
+    check_equal "a fixed dialog: no minimize or maximize asked of the window manager" \
+        "functions 0 decorations 0" "$(minimize_and_maximize_asked "$about_window")"
     focus_window "$main_window"
     press alt+y a
     check_equal "\"&Acerca de ...\" chosen again: About windows" 1 "$(visible_about_windows)"
