@@ -6,10 +6,11 @@ target_compile_options(trelumo_warnings INTERFACE
 include(${CMAKE_CURRENT_LIST_DIR}/TrelumoSanitizers.cmake)
 target_link_libraries(trelumo_warnings INTERFACE trelumo_sanitizers)
 
-# trelumo_add_test(NAME SOURCES... LIBRARIES...): one test program, registered with CTest.
-# GoogleTest programs are registered test by test; QtTest programs as one test each.
+# trelumo_add_test(NAME SOURCES... LIBRARIES... [PROPERTIES...]): one test program, registered
+# with CTest. GoogleTest programs are registered test by test, each with the test properties given;
+# QtTest programs as one test each.
 function(trelumo_add_test name)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "QTTEST" "" "SOURCES;LIBRARIES")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "QTTEST" "" "SOURCES;LIBRARIES;PROPERTIES")
     add_executable(${name} ${arg_SOURCES})
     target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} trelumo_warnings)
     if(arg_QTTEST)
@@ -19,7 +20,7 @@ function(trelumo_add_test name)
         set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}" TIMEOUT 120)
     else()
         target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main)
-        set(properties ${TRELUMO_TEST_PROPERTIES})
+        set(properties ${arg_PROPERTIES})
         if(TRELUMO_SANITIZER_ENVIRONMENT)
             list(APPEND properties ENVIRONMENT ${TRELUMO_SANITIZER_ENVIRONMENT})
         endif()
