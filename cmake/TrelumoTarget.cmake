@@ -15,11 +15,12 @@ function(trelumo_copy_help_document target)
                 "$<TARGET_FILE_DIR:${target}>/help/trelumo.html")
 endfunction()
 
-# trelumo_add_test(NAME [QTTEST] SOURCES... LIBRARIES... [CASES...]): one test program,
-# registered with CTest. GoogleTest programs are registered test by test; QtTest programs as one
-# test each, or, given CASES, one test for each of those cases, each in a process of its own.
+# trelumo_add_test(NAME [QTTEST] SOURCES... LIBRARIES... [PROPERTIES...] [CASES...]): one test
+# program, registered with CTest. GoogleTest programs are registered test by test, each with the
+# test properties given; QtTest programs as one test each, or, given CASES, one test for each of
+# those cases, each in a process of its own.
 function(trelumo_add_test name)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "QTTEST" "" "SOURCES;LIBRARIES;CASES")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "QTTEST" "" "SOURCES;LIBRARIES;PROPERTIES;CASES")
     add_executable(${name} ${arg_SOURCES})
     target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} trelumo_warnings)
     if(arg_QTTEST)
@@ -38,7 +39,7 @@ function(trelumo_add_test name)
         set_tests_properties(${tests} PROPERTIES ENVIRONMENT "${environment}" TIMEOUT 120)
     else()
         target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main)
-        set(properties ${TRELUMO_TEST_PROPERTIES})
+        set(properties ${arg_PROPERTIES})
         if(TRELUMO_SANITIZER_ENVIRONMENT)
             list(APPEND properties ENVIRONMENT ${TRELUMO_SANITIZER_ENVIRONMENT})
         endif()

@@ -9,16 +9,30 @@ namespace {
 
 constexpr KeyHandle predefined_roots[] = {classes_root, current_user, local_machine, users,
                                           current_config};
-// Which view of the registry a 64-bit Windows opens; no right of its own.
-constexpr AccessMask wow64_views = 0x0300;
 
 bool is_predefined(KeyHandle key) {
     return std::find(std::begin(predefined_roots), std::end(predefined_roots), key) !=
            std::end(predefined_roots);
 }
 
+// The small letter of a Windows-1252 capital, as Windows compares names; any other byte as it is.
 char fold(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    const auto byte = static_cast<unsigned char>(c);
+    const bool capital =
+        (byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7);
+    if (capital) return static_cast<char>(byte + 0x20);
+    switch (byte) {
+        case 0x8A:
+            return '\x9A';  // Š
+        case 0x8C:
+            return '\x9C';  // Œ
+        case 0x8E:
+            return '\x9E';  // Ž
+        case 0x9F:
+            return '\xFF';  // Ÿ
+        default:
+            return c;
+    }
 }
 
 std::string folded(std::string_view name) {
@@ -77,10 +91,11 @@ Status MemoryRegistry::RegOpenKeyExA(KeyHandle key, const char* sub_key, std::ui
     *result = 0;
     const auto parent = find_open(key);
     if (!parent) return invalid_handle;
+    if (sub_key != nullptr && sub_key[0] == '\\') return bad_pathname;
     Place place{parent->first, joined(parent->second, sub_key ? sub_key : "")};
     const auto found = keys_.find(place);
     if (found == keys_.end()) return file_not_found;
-    if ((access & ~wow64_views & ~found->second.rights) != 0) return access_denied;
+    if ((access & ~found->second.rights) != 0) return access_denied;
     *result = next_handle_;
     next_handle_ += 4;
     open_[*result] = std::move(place);

@@ -14,8 +14,10 @@
 namespace trelumo::registry {
 
 /// Keeps keys, their rights and their values in memory. Starts with the predefined root keys,
-/// empty and granting every right. Key and value names compare without regard to the case of
-/// ASCII letters; empty levels in a key path are skipped. Not safe for use from several threads.
+/// empty and granting every right. Names are Windows-1252 text and compare as Windows compares
+/// them, without regard to the case of any letter. A key path that opens a key may not begin with
+/// a backslash (bad_pathname); other empty levels in it are skipped. Not safe for use from
+/// several threads.
 class MemoryRegistry final : public Registry {
 public:
     MemoryRegistry();

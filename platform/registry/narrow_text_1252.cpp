@@ -4,7 +4,7 @@
 
 namespace trelumo::registry {
 
-std::string narrow_from_utf8(std::string_view utf8) {
+std::optional<std::string> narrow_from_utf8(std::string_view utf8) {
     return windows_1252_from_utf8(utf8);
 }
 

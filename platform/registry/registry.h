@@ -32,6 +32,7 @@ inline constexpr Status file_not_found = 2;
 inline constexpr Status access_denied = 5;
 inline constexpr Status invalid_handle = 6;
 inline constexpr Status invalid_parameter = 87;
+inline constexpr Status bad_pathname = 161;
 inline constexpr Status more_data = 234;
 
 /// Key rights.
@@ -62,9 +63,10 @@ class Registry {
 public:
     virtual ~Registry() = default;
 
-    /// Opens sub_key below key (levels separated by backslashes; an empty path opens key itself)
-    /// with the rights access asks for. On success stores a new handle in *result; on failure
-    /// stores 0 there. Fails with access_denied when the key does not grant every right asked for.
+    /// Opens sub_key below key (levels separated by backslashes; an empty path opens key itself,
+    /// one that begins with a backslash fails with bad_pathname) with the rights access asks for.
+    /// On success stores a new handle in *result; on failure stores 0 there. Fails with
+    /// access_denied when the key does not grant every right asked for.
     virtual Status RegOpenKeyExA(KeyHandle key, const char* sub_key, std::uint32_t options,
                                  AccessMask access, KeyHandle* result) = 0;
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace trelumo::registry {
 namespace {
@@ -20,17 +21,17 @@ char32_t code_point_of(unsigned char byte) {
     return byte >= 0x80 && byte < 0xA0 ? high_controls[byte - 0x80] : byte;
 }
 
-char byte_of(char32_t code_point) {
+std::optional<char> byte_of(char32_t code_point) {
     if (code_point < 0x80 || (code_point >= 0xA0 && code_point <= 0xFF)) {
         return static_cast<char>(code_point);
     }
     const auto found = std::find(high_controls.begin(), high_controls.end(), code_point);
-    return found == high_controls.end() ? '?'
-                                        : static_cast<char>(0x80 + (found - high_controls.begin()));
+    if (found == high_controls.end()) return std::nullopt;
+    return static_cast<char>(0x80 + (found - high_controls.begin()));
 }
 
 // Decodes the UTF-8 sequence at text[at], advancing at past it; an invalid sequence yields
-// `invalid` and advances by one byte.
+// `invalid`.
 char32_t next_code_point(std::string_view text, std::size_t& at) {
     const auto lead = static_cast<unsigned char>(text[at++]);
     if (lead < 0x80) return lead;
@@ -66,11 +67,13 @@ void append_utf8(std::string& text, char32_t code_point) {
 
 }  // namespace
 
-std::string windows_1252_from_utf8(std::string_view utf8) {
+std::optional<std::string> windows_1252_from_utf8(std::string_view utf8) {
     std::string narrow;
     for (std::size_t at = 0; at < utf8.size();) {
         const char32_t code_point = next_code_point(utf8, at);
-        narrow += code_point == invalid ? '?' : byte_of(code_point);
+        const auto byte = code_point == invalid ? std::nullopt : byte_of(code_point);
+        if (!byte) return std::nullopt;
+        narrow += *byte;
     }
     return narrow;
 }

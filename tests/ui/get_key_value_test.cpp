@@ -97,6 +97,17 @@ const Case cases[] = {
      .stored_name = "Se\xF1"
                     "al",
      .asked_name = "Señal"},
+    // Not passed on with '?' for the Ω, which would read the key or value named "Q?".
+    {.name = "KeyNameOutsideTheCodePage",
+     .bytes = "abc\0"s,
+     .read = false,
+     .stored_key = "Q?",
+     .asked_key = "QΩ"},
+    {.name = "ValueNameOutsideTheCodePage",
+     .bytes = "abc\0"s,
+     .read = false,
+     .stored_name = "Q?",
+     .asked_name = "QΩ"},
 
     {.name = "Number", .type = REG_DWORD, .bytes = "\x78\x56\x34\x12", .after = "&h12345678"},
     {.name = "NumberWithZeroHighBytes",
@@ -160,8 +171,10 @@ TEST_P(GetKeyValueTest, ReadsTheValueAndClosesTheKey) {
         row.read);
     EXPECT_EQ(KeyVal, row.after);
 
-    ASSERT_EQ(log.opened.size(), 1u);
-    EXPECT_EQ(log.closed, log.opened) << "the one handle, 0 after a failed open, closed once";
+    ASSERT_LE(log.opened.size(), 1u);
+    const KeyHandle opened = log.opened.empty() ? 0 : log.opened.front();
+    EXPECT_EQ(log.closed, std::vector<KeyHandle>{opened})
+        << "the one handle, 0 after a failed or refused open, closed once";
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, GetKeyValueTest,

@@ -14,8 +14,10 @@ namespace {
 
 using namespace registry;
 
-// Read and write rights: read-control with every key right.
-constexpr AccessMask read_write_access = 0x2003F;
+// Read and write rights: read-control with every key right, 0x2003F.
+constexpr AccessMask read_write_access = read_control | key_query_value | key_set_value |
+                                         key_create_sub_key | key_enumerate_sub_keys | key_notify |
+                                         key_create_link;
 
 std::string hexadecimal_from_last_byte(std::span<const std::uint8_t> data) {
     constexpr std::string_view digits = "0123456789ABCDEF";
@@ -27,19 +29,22 @@ std::string hexadecimal_from_last_byte(std::span<const std::uint8_t> data) {
     return text;
 }
 
-// Everything but the close: leaves the opened key, or 0, in key.
+// Everything but the close: leaves the opened key, or 0, in key. A name that the narrow code
+// page cannot hold fails as a missing one: with '?' in place of a character it might find another.
 bool read_value(Registry& registry, KeyHandle root, const std::string& key_name,
                 const std::string& value_name, KeyHandle& key, std::string& text) {
-    if (registry.RegOpenKeyExA(root, narrow_from_utf8(key_name).c_str(), 0, read_write_access,
-                               &key) != success) {
+    const auto narrow_key_name = narrow_from_utf8(key_name);
+    if (!narrow_key_name || registry.RegOpenKeyExA(root, narrow_key_name->c_str(), 0,
+                                                   read_write_access, &key) != success) {
         text.clear();
         return false;
     }
     std::array<std::uint8_t, 1024> data{};
     std::uint32_t size = data.size();
     ValueType type = REG_NONE;
-    if (registry.RegQueryValueExA(key, narrow_from_utf8(value_name).c_str(), nullptr, &type,
-                                  data.data(), &size) != success) {
+    const auto narrow_value_name = narrow_from_utf8(value_name);
+    if (!narrow_value_name || registry.RegQueryValueExA(key, narrow_value_name->c_str(), nullptr,
+                                                        &type, data.data(), &size) != success) {
         text.clear();
         return false;
     }

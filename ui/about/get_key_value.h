@@ -17,7 +17,13 @@ namespace trelumo {
 /// gives &h00000A). A value of any other type leaves KeyVal as it was. On failure (no such key,
 /// a key that may not be written, no such value, data over 1024 bytes) KeyVal becomes empty.
 ///
-/// Names and string data cross the registry in the system's narrow code page.
+/// A value whose data are 0 bytes long is read like any other, with no byte to drop: the result
+/// is true, and KeyVal becomes empty for a string, "&h" for a number, and stays as it was for
+/// any other type.
+///
+/// Names and string data cross the registry in the system's narrow code page. A key or value
+/// name that the code page cannot hold (such as "QΩ" in Windows-1252) is not looked for: the
+/// result is false and KeyVal becomes empty.
 bool GetKeyValue(registry::Registry& registry, const registry::KeyHandle& KeyRoot,
                  const std::string& KeyName, const std::string& SubKeyRef, std::string& KeyVal);
 
