@@ -91,12 +91,12 @@ void show_help(const QString& help_file) {
         return;
     }
     static QPointer<HelpWindow> window;
-    if (!window) {
-        window = new HelpWindow;
-        place_beside(window, QApplication::activeWindow());
-    }
+    const bool first_shown = !window;
+    if (first_shown) window = new HelpWindow;
     window->setSource(QUrl::fromLocalFile(document));
+    QWidget* beside = QApplication::activeWindow();
     window->show();
+    if (first_shown) place_beside(window, beside);
     window->raise();
     window->activateWindow();
 }

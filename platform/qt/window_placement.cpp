@@ -25,12 +25,16 @@ void place_beside(QWidget* window, const QWidget* anchor) {
     QRect frame = window->frameGeometry();
     const int top = std::clamp(beside.top(), available.top(),
                                std::max(available.top(), available.bottom() - frame.height()));
-    if (beside.right() + frame.width() <= available.right()) {
+    const int room_right = available.right() - beside.right();
+    const int room_left = beside.left() - available.left();
+    if (room_right >= frame.width()) {
         frame.moveTopLeft({beside.right() + 1, top});
-    } else if (beside.left() - frame.width() >= available.left()) {
+    } else if (room_left >= frame.width()) {
         frame.moveTopRight({beside.left() - 1, top});
+    } else if (room_right >= room_left) {  // over as little of the other window as the screen allows
+        frame.moveTopRight({available.right(), top});
     } else {
-        frame.moveCenter(available.center());
+        frame.moveTopLeft({available.left(), top});
     }
     window->move(frame.topLeft());
 }

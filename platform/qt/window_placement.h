@@ -8,8 +8,8 @@ namespace trelumo {
 void centre_on_screen(QWidget* window);
 
 /// Places a top-level window beside another, to its right where the screen has room, else to its
-/// left, top edges level and kept on the screen; in the middle of the screen when there is no
-/// other window or room on neither side.
+/// left, top edges level; with room on neither side, against the screen's edge on the side with
+/// more room, covering as little of the other as it can. Centred when there is no other window.
 void place_beside(QWidget* window, const QWidget* anchor);
 
 }  // namespace trelumo

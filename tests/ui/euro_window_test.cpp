@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTextBrowser>
 
 #include "gui_fixture.h"
@@ -214,6 +215,9 @@ private slots:
         QVERIFY(help);
         QVERIFY(
             qobject_cast<QTextBrowser*>(help)->toPlainText().contains(QStringLiteral("166,386")));
+        // Beside the main window as the screen allows, not over it from the screen's corner.
+        QVERIFY(help->screen()->availableGeometry().contains(help->frameGeometry()));
+        QVERIFY(help->frameGeometry().topLeft() != QPoint(0, 0));
         help->close();
         window()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window()));
