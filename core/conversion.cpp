@@ -1,14 +1,41 @@
 #include "core/conversion.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <utility>
 
 #include "platform/types/run_time_error.h"
 
 namespace trelumo {
 namespace {
+
+constexpr std::string_view euro_units[] = {"euros", "eur", "\u20AC"};
+constexpr std::string_view pts_units[] = {"pesetas", "ptas.", "pts", "\u20A7"};
+
+bool same_letters(std::string_view text, std::string_view unit) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return std::ranges::equal(text, unit, {}, lower);
+}
+
+// The amount without its unit: "1.234,50 €", "€1.234,50" and "-€5" give "1.234,50", "1.234,50"
+// and "-5". A text without one of the units comes back as it is.
+std::string without_unit(std::string_view text, std::span<const std::string_view> units) {
+    const std::string_view amount = without_blanks_around(text);
+    for (const std::string_view unit : units) {
+        if (amount.size() < unit.size()) continue;
+        if (same_letters(amount.substr(amount.size() - unit.size()), unit))
+            return std::string(amount.substr(0, amount.size() - unit.size()));
+        if (same_letters(amount.substr(0, unit.size()), unit))
+            return std::string(amount.substr(unit.size()));
+        const bool signed_amount = amount.starts_with('-') || amount.starts_with('+');
+        if (signed_amount && same_letters(amount.substr(1, unit.size()), unit))
+            return amount.front() + std::string(amount.substr(1 + unit.size()));
+    }
+    return std::string(text);
+}
 
 double parsed(std::string_view text, const Separators& separators) {
     const std::optional<double> value = parse_number(text, separators);
@@ -29,22 +56,38 @@ bool Conversion::is_numeric(std::string_view text) const {
     return trelumo::is_numeric(text, separators_);
 }
 
+bool Conversion::is_number_beginning(std::string_view text) const {
+    return trelumo::is_number_beginning(text, separators_);
+}
+
+bool Conversion::is_euro_text(std::string_view text) const {
+    return is_numeric(without_unit(text, euro_units));
+}
+
+bool Conversion::is_pts_text(std::string_view text) const {
+    return is_numeric(without_unit(text, pts_units));
+}
+
 std::string Conversion::pts_from_euro_text(std::string_view euro_text) const {
-    const double pts = checked(parsed(euro_text, separators_) * pts_per_euro);
+    const double pts =
+        checked(parsed(without_unit(euro_text, euro_units), separators_) * pts_per_euro);
     return format_number(pts, pts_pattern, separators_);
 }
 
 std::string Conversion::euro_from_pts_text(std::string_view pts_text) const {
-    const double euro = checked(parsed(pts_text, separators_) / pts_per_euro);
+    const double euro =
+        checked(parsed(without_unit(pts_text, pts_units), separators_) / pts_per_euro);
     return format_number(euro, euro_pattern, separators_);
 }
 
 std::string Conversion::reformat_euro_text(std::string_view euro_text) const {
-    return format_text(euro_text, euro_pattern, separators_);
+    if (!is_euro_text(euro_text)) return std::string(euro_text);
+    return format_text(without_unit(euro_text, euro_units), euro_pattern, separators_);
 }
 
 std::string Conversion::reformat_pts_text(std::string_view pts_text) const {
-    return format_text(pts_text, pts_pattern, separators_);
+    if (!is_pts_text(pts_text)) return std::string(pts_text);
+    return format_text(without_unit(pts_text, pts_units), pts_pattern, separators_);
 }
 
 std::string Conversion::zero_euro_text() const {
