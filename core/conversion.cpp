@@ -21,8 +21,10 @@ bool same_letters(std::string_view text, std::string_view unit) {
 }
 
 // The amount without its unit: "1.234,50 €", "€1.234,50" and "-€5" give "1.234,50", "1.234,50"
-// and "-5". A text without one of the units comes back as it is.
-std::string without_unit(std::string_view text, std::span<const std::string_view> units) {
+// and "-5". A numeric text, and a text without one of the units, come back as they are.
+std::string without_unit(std::string_view text, std::span<const std::string_view> units,
+                         const Separators& separators) {
+    if (is_numeric(text, separators)) return std::string(text);
     const std::string_view amount = without_blanks_around(text);
     for (const std::string_view unit : units) {
         if (amount.size() < unit.size()) continue;
@@ -61,33 +63,33 @@ bool Conversion::is_number_beginning(std::string_view text) const {
 }
 
 bool Conversion::is_euro_text(std::string_view text) const {
-    return is_numeric(without_unit(text, euro_units));
+    return is_numeric(without_unit(text, euro_units, separators_));
 }
 
 bool Conversion::is_pts_text(std::string_view text) const {
-    return is_numeric(without_unit(text, pts_units));
+    return is_numeric(without_unit(text, pts_units, separators_));
 }
 
 std::string Conversion::pts_from_euro_text(std::string_view euro_text) const {
-    const double pts =
-        checked(parsed(without_unit(euro_text, euro_units), separators_) * pts_per_euro);
+    const double pts = checked(
+        parsed(without_unit(euro_text, euro_units, separators_), separators_) * pts_per_euro);
     return format_number(pts, pts_pattern, separators_);
 }
 
 std::string Conversion::euro_from_pts_text(std::string_view pts_text) const {
     const double euro =
-        checked(parsed(without_unit(pts_text, pts_units), separators_) / pts_per_euro);
+        checked(parsed(without_unit(pts_text, pts_units, separators_), separators_) / pts_per_euro);
     return format_number(euro, euro_pattern, separators_);
 }
 
 std::string Conversion::reformat_euro_text(std::string_view euro_text) const {
     if (!is_euro_text(euro_text)) return std::string(euro_text);
-    return format_text(without_unit(euro_text, euro_units), euro_pattern, separators_);
+    return format_text(without_unit(euro_text, euro_units, separators_), euro_pattern, separators_);
 }
 
 std::string Conversion::reformat_pts_text(std::string_view pts_text) const {
     if (!is_pts_text(pts_text)) return std::string(pts_text);
-    return format_text(without_unit(pts_text, pts_units), pts_pattern, separators_);
+    return format_text(without_unit(pts_text, pts_units, separators_), pts_pattern, separators_);
 }
 
 std::string Conversion::zero_euro_text() const {

@@ -143,9 +143,9 @@ struct InputCase {
     std::string_view converted;  // the other field's, entered by TAB
 };
 
-class InputTest : public testing::TestWithParam<InputCase> {
+class FieldInputTest : public testing::TestWithParam<InputCase> {
 protected:
-    InputTest() : conversion(GetParam().separators) {
+    FieldInputTest() : conversion(GetParam().separators) {
         view.connect(fields);
         view.focus(euro);
         if (GetParam().field == pts) view.tab();
@@ -170,7 +170,7 @@ protected:
     AmountFields fields{view, conversion};
 };
 
-TEST_P(InputTest, GivesTheAmountMeant) {
+TEST_P(FieldInputTest, GivesTheAmountMeant) {
     const InputCase& row = GetParam();
     const AmountField other = row.field == euro ? pts : euro;
     if (row.how == Input::typed) {
@@ -192,7 +192,7 @@ constexpr Input typed = Input::typed;
 constexpr Input pasted = Input::pasted;
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, InputTest,
+    Table, FieldInputTest,
     testing::Values(
         InputCase{"LetterEmptiesTheField", es, euro, typed, "12a", "", "0,00", "0"},
         InputCase{"EmptyEuros", es, euro, typed, "", "", "0,00", "0"},

@@ -73,9 +73,9 @@ struct UnitCase {
     std::optional<std::string_view> tidied;
 };
 
-class UnitTest : public testing::TestWithParam<UnitCase> {};
+class UnitOfAmountTest : public testing::TestWithParam<UnitCase> {};
 
-TEST_P(UnitTest, AnAmountMayCarryTheUnitOfItsOwnCurrencyOnly) {
+TEST_P(UnitOfAmountTest, AnAmountMayCarryTheUnitOfItsOwnCurrencyOnly) {
     const UnitCase& row = GetParam();
     const Conversion& conversion = row.conversion;
     EXPECT_EQ(row.euro ? conversion.is_euro_text(row.text) : conversion.is_pts_text(row.text),
@@ -90,7 +90,7 @@ constexpr bool pts = false;
 const std::nullopt_t garbage = std::nullopt;
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, UnitTest,
+    Table, UnitOfAmountTest,
     testing::Values(UnitCase{"EuroSignAfter", spanish, euro, "1.234,50 \u20AC", "1.234,50"},
                     UnitCase{"EuroSignBeforeWithoutSpace", spanish, euro, "\u20AC1.234,5",
                              "1.234,50"},
