@@ -10,7 +10,26 @@ source "$(dirname "$0")/lib/e2e.sh"
 
 newline=$'\n'
 
-# before typing         | how    | input          | pesetas | euros back
+# Goes away from the euro field and back without entering the other field: keys as xdotool names
+# them, or "About" for the About window opened from the menu by its access keys and closed by Esc.
+go_away_and_back() {
+    case $1 in
+    "") ;;
+    About)
+        press alt+y a
+        wait_for_window '^Acerca de Trelumo$' >/dev/null
+        press Escape
+        wait_for_no_window '^Acerca de Trelumo$'
+        focus_window "$main_window"
+        ;;
+    *)
+        # shellcheck disable=SC2086 # the keys, one word each
+        press $1
+        ;;
+    esac
+}
+
+# away and back         | how    | input          | pesetas | euros back
 inputs=(
   "                     | types  | ,50            | 83      | 0,50"
   "                     | types  | -5,25          | -874    | -5,25"
@@ -18,6 +37,7 @@ inputs=(
   "                     | pastes | 1.234,50 € ⏎   | 205.404 | 1.234,50"
   "alt Escape           | types  | 5              | 832     | 5,00"
   "alt+a Escape Escape  | types  | 7              | 1.165   | 7,00"
+  "About                | types  | 3              | 499     | 3,00"
 )
 
 start_x_server
@@ -26,9 +46,8 @@ start_trelumo
 for input in "${inputs[@]}"; do
     read_row "$input" keys how text pesetas euros
     text=${text/ ⏎/$newline}
-    what="${keys:+$keys, then }${text//$newline/ and a line end} ${how%s}d"
-    # shellcheck disable=SC2086 # the keys, one word each
-    [ -z "$keys" ] || press $keys
+    what="${keys:+$keys and back, then }${text//$newline/ and a line end} ${how%s}d"
+    go_away_and_back "$keys"
     if [ "$how" = types ]; then
         type_text "$text"
     else
