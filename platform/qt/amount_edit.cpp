@@ -50,15 +50,20 @@ void AmountEdit::restore(const Selection& kept) {
 bool AmountEdit::event(QEvent* event) {
     if (!is_edit(event)) return QLineEdit::event(event);
     const Selection before = selection();
+    const bool undo = event->type() == QEvent::KeyPress &&
+                      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo);
     const bool handled = QLineEdit::event(event);
-    // Writing the text from code clears the line edit's undo history; an edit does not.
-    if (!before.text.isEmpty() && text().isEmpty() && !isUndoAvailable()) before_emptied_ = before;
+    // Writing the text from code clears the line edit's undo history; an edit does not, and an
+    // undo empties it only at the start of that history.
+    if (!undo && !before.text.isEmpty() && text().isEmpty() && !isUndoAvailable())
+        before_emptied_ = before;
     return handled;
 }
 
 void AmountEdit::keyPressEvent(QKeyEvent* event) {
-    if (isReadOnly()) return QLineEdit::keyPressEvent(event);
-    if (event->matches(QKeySequence::Undo) && before_emptied_ && text().isEmpty()) {
+    const bool undo_emptying =
+        event->matches(QKeySequence::Undo) && before_emptied_ && text().isEmpty() && !isReadOnly();
+    if (undo_emptying) {
         const Selection before = *before_emptied_;
         setText(before.text);
         if (text() == before.text) restore(before);
@@ -67,7 +72,7 @@ void AmountEdit::keyPressEvent(QKeyEvent* event) {
     }
     const bool keypad_decimal = (event->modifiers() & Qt::KeypadModifier) &&
                                 (event->key() == Qt::Key_Period || event->key() == Qt::Key_Comma);
-    if (keypad_decimal) {
+    if (keypad_decimal && !isReadOnly()) {
         insert(decimal_separator_);
         event->accept();
         return;
