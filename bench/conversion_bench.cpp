@@ -1,5 +1,6 @@
 // One conversion in each direction (parse, multiply or divide, format) against the C library
-// writing the same result with two decimals.
+// writing the same result with two decimals; and the test a field's text goes through at every
+// keystroke, for a plain amount and for one pasted with its unit and a line end.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -27,11 +28,18 @@ void snprintf_two_decimals(benchmark::State& state, double value) {
     }
 }
 
+void is_euro_text(benchmark::State& state, const char* text) {
+    for (auto _ : state) benchmark::DoNotOptimize(conversion.is_euro_text(text));
+}
+
 }  // namespace
 
 BENCHMARK(pts_from_euro_text);
 BENCHMARK_CAPTURE(snprintf_two_decimals, pts_value, 1234.56 * trelumo::pts_per_euro);
 BENCHMARK(euro_from_pts_text);
 BENCHMARK_CAPTURE(snprintf_two_decimals, euro_value, 205432 / trelumo::pts_per_euro);
+
+BENCHMARK_CAPTURE(is_euro_text, plain, "1.234,56");
+BENCHMARK_CAPTURE(is_euro_text, with_unit_and_line_end, "1.234,56 \u20AC\n");
 
 BENCHMARK_MAIN();

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/types/run_time_error.h"
+
 namespace trelumo {
 namespace {
 
@@ -26,39 +28,65 @@ void AmountFields::text_pts_Change() {
 }
 
 void AmountFields::text_euro_GotFocus() {
-    view_.set_background(AmountField::euro, highlight_colour);
-    view_.set_text(AmountField::euro, conversion_.euro_from_pts_text(view_.text(AmountField::pts)));
-    select_all(AmountField::euro);
+    got_focus(AmountField::euro);
 }
 
 void AmountFields::text_pts_GotFocus() {
-    view_.set_background(AmountField::pts, highlight_colour);
-    view_.set_text(AmountField::pts, conversion_.pts_from_euro_text(view_.text(AmountField::euro)));
-    select_all(AmountField::pts);
+    got_focus(AmountField::pts);
 }
 
 void AmountFields::text_euro_LostFocus() {
-    constexpr AmountField euro = AmountField::euro;
-    view_.set_background(euro, normal_colour);
-    if (view_.text(euro).empty()) view_.set_text(euro, conversion_.zero_euro_text());
-    view_.set_text(euro, conversion_.reformat_euro_text(view_.text(euro)));
-    view_.set_result_caption(conversion_.euro_sentence(view_.text(euro)));
-    view_.set_arrow_visible(Arrow::left, false);
-    view_.set_arrow_visible(Arrow::right, true);
+    lost_focus(AmountField::euro);
 }
 
 void AmountFields::text_pts_LostFocus() {
-    constexpr AmountField pts = AmountField::pts;
-    view_.set_background(pts, normal_colour);
-    if (view_.text(pts).empty()) view_.set_text(pts, conversion_.zero_pts_text());
-    view_.set_text(pts, conversion_.reformat_pts_text(view_.text(pts)));
-    view_.set_result_caption(conversion_.pts_sentence(view_.text(pts)));
-    view_.set_arrow_visible(Arrow::right, false);
-    view_.set_arrow_visible(Arrow::left, true);
+    lost_focus(AmountField::pts);
 }
 
 void AmountFields::change(AmountField field) {
-    if (!conversion_.is_numeric(view_.text(field))) view_.set_text(field, "");
+    const std::string text = view_.text(field);
+    const bool amount =
+        field == AmountField::euro ? conversion_.is_euro_text(text) : conversion_.is_pts_text(text);
+    if (!amount && !conversion_.is_number_beginning(text)) view_.set_text(field, "");
+}
+
+void AmountFields::got_focus(AmountField field) {
+    const bool euro = field == AmountField::euro;
+    view_.set_background(field, highlight_colour);
+    std::string converted;
+    try {
+        converted = euro ? conversion_.euro_from_pts_text(view_.text(AmountField::pts))
+                         : conversion_.pts_from_euro_text(view_.text(AmountField::euro));
+    } catch (const RunTimeError&) {
+        view_.set_text(field, "");  // no conversion of the other field's amount to show
+        throw;
+    }
+    view_.set_text(field, converted);
+    select_all(field);
+}
+
+void AmountFields::lost_focus(AmountField field) {
+    const bool euro = field == AmountField::euro;
+    view_.set_background(field, normal_colour);
+    const std::string text = view_.text(field);
+    if (text.empty() || conversion_.is_number_beginning(text)) {
+        view_.set_text(field, euro ? conversion_.zero_euro_text() : conversion_.zero_pts_text());
+    }
+    view_.set_text(field, euro ? conversion_.reformat_euro_text(view_.text(field))
+                               : conversion_.reformat_pts_text(view_.text(field)));
+    std::string sentence;
+    try {
+        sentence = euro ? conversion_.euro_sentence(view_.text(field))
+                        : conversion_.pts_sentence(view_.text(field));
+    } catch (const RunTimeError&) {
+        view_.set_result_caption("");  // no conversion to state
+        view_.set_arrow_visible(Arrow::left, false);
+        view_.set_arrow_visible(Arrow::right, false);
+        throw;
+    }
+    view_.set_result_caption(sentence);
+    view_.set_arrow_visible(euro ? Arrow::left : Arrow::right, false);
+    view_.set_arrow_visible(euro ? Arrow::right : Arrow::left, true);
 }
 
 void AmountFields::select_all(AmountField field) {

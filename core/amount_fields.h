@@ -34,8 +34,15 @@ public:
     virtual void set_arrow_visible(Arrow arrow, bool visible) = 0;
 };
 
-/// The handlers of text_euro and text_pts. A conversion that overflows throws RunTimeError and
-/// the handler stops at that point.
+/// The handlers of text_euro and text_pts.
+///
+/// While a field is edited, a text that is neither an amount of the field's currency (see
+/// Conversion::is_euro_text) nor the beginning of a number ("-", ",") is emptied at once; leaving
+/// a field that holds only such a beginning treats it as empty.
+///
+/// A conversion that overflows throws RunTimeError once the window shows no stale conversion:
+/// leaving the field, the sentence is cleared and both arrows hidden; entering the other field,
+/// that field is emptied.
 class AmountFields {
 public:
     AmountFields(AmountView& view, const Conversion& conversion);
@@ -49,6 +56,8 @@ public:
 
 private:
     void change(AmountField field);
+    void got_focus(AmountField field);
+    void lost_focus(AmountField field);
     void select_all(AmountField field);
 
     AmountView& view_;

@@ -9,9 +9,6 @@
 namespace trelumo {
 namespace {
 
-bool is_blank(char c) {
-    return c == ' ' || c == '\t';
-}
 bool is_digit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -20,16 +17,27 @@ bool separator_at(std::string_view text, std::size_t pos, std::string_view separ
     return !separator.empty() && text.substr(pos).starts_with(separator);
 }
 
-std::string_view trim_blanks(std::string_view text) {
-    while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
-    return text;
+constexpr std::string_view no_break_space = "\u00A0";
+constexpr std::string_view narrow_no_break_space = "\u202F";
+constexpr std::string_view blanks[] = {" ",  "\t",           "\n",
+                                       "\r", no_break_space, narrow_no_break_space};
+
+// The size of a group separator at pos: the locale's own, and in every locale a space, a no-break
+// space or a narrow no-break space; where the locale groups with U+2019, also the keyboard's
+// apostrophe.
+std::size_t group_at(std::string_view text, std::size_t pos, const Separators& separators) {
+    if (separator_at(text, pos, separators.group)) return separators.group.size();
+    for (const std::string_view blank : {blanks[0], no_break_space, narrow_no_break_space}) {
+        if (separator_at(text, pos, blank)) return blank.size();
+    }
+    if (separators.group == "\u2019" && text[pos] == '\'') return 1;
+    return 0;
 }
 
 // A numeric text rewritten the way std::from_chars reads it: an optional "-", the integer digits
 // without leading zeros (a single "0" when they are all zero), then "." and the decimals.
 std::optional<std::string> normalise(std::string_view text, const Separators& separators) {
-    text = trim_blanks(text);
+    text = without_blanks_around(text);
     std::string normal(text.size() + 2, '0');
     std::size_t size = 0;
     std::size_t pos = 0;
@@ -52,8 +60,9 @@ std::optional<std::string> normalise(std::string_view text, const Separators& se
             normal[size++] = '.';
             in_fraction = true;
             pos += separators.decimal.size();
-        } else if (!in_fraction && digits > 0 && separator_at(text, pos, separators.group)) {
-            pos += separators.group.size();
+        } else if (const std::size_t group =
+                       in_fraction || digits == 0 ? 0 : group_at(text, pos, separators)) {
+            pos += group;
         } else {
             return std::nullopt;
         }
@@ -135,8 +144,32 @@ void round_to(Decimal& decimal, long decimals) {
 
 }  // namespace
 
+std::string_view without_blanks_around(std::string_view text) {
+    for (bool trimmed = true; trimmed;) {
+        trimmed = false;
+        for (const std::string_view blank : blanks) {
+            if (text.starts_with(blank)) {
+                text.remove_prefix(blank.size());
+                trimmed = true;
+            }
+            if (text.ends_with(blank)) {
+                text.remove_suffix(blank.size());
+                trimmed = true;
+            }
+        }
+    }
+    return text;
+}
+
 bool is_numeric(std::string_view text, const Separators& separators) {
     return parse_number(text, separators).has_value();
+}
+
+bool is_number_beginning(std::string_view text, const Separators& separators) {
+    std::string_view rest = without_blanks_around(text);
+    if (rest.starts_with('-') || rest.starts_with('+')) rest.remove_prefix(1);
+    if (separator_at(rest, 0, separators.decimal)) rest.remove_prefix(separators.decimal.size());
+    return rest.empty() && !without_blanks_around(text).empty();
 }
 
 std::optional<double> parse_number(std::string_view text, const Separators& separators) {

@@ -16,13 +16,26 @@ struct Separators {
 };
 
 /// Spanish (Spain): 1.234,50.
-inline Separators spanish_separators() { return {",", "."}; }
+inline Separators spanish_separators() {
+    return {",", "."};
+}
+
+/// The text without the blanks around it: spaces, tabs, newlines, carriage returns, no-break
+/// spaces (U+00A0) and narrow no-break spaces (U+202F).
+std::string_view without_blanks_around(std::string_view text);
 
 /// True when the whole text reads as a number: optional blanks around it, an optional leading
 /// sign, digits with group separators anywhere among the integer digits, an optional decimal
 /// separator followed by digits or nothing, at least one digit, and a value within the range of
-/// a double.
+/// a double. Besides the locale's own group separator, a space, a no-break space and a narrow
+/// no-break space group digits in every locale, and where the locale groups with U+2019 the
+/// keyboard's apostrophe does too: no keyboard types the locale's own.
 bool is_numeric(std::string_view text, const Separators& separators);
+
+/// True when the text is only the beginning of a numeric text, as typed from the left: an
+/// optional sign, then optionally the decimal separator, and not nothing ("-", "+", ",", "-,").
+/// Such a text is not numeric.
+bool is_number_beginning(std::string_view text, const Separators& separators);
 
 /// The correctly rounded double that a numeric text denotes; nothing for a text that is not
 /// numeric.

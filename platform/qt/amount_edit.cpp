@@ -1,16 +1,75 @@
 #include "platform/qt/amount_edit.h"
 
+#include <QClipboard>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <limits>
 
-AmountEdit::AmountEdit(QWidget* parent) : QLineEdit(parent) {}
+namespace {
+
+// The events by which the user edits the text.
+bool is_edit(const QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::Drop:
+        case QEvent::InputMethod:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+AmountEdit::AmountEdit(QWidget* parent) : QLineEdit(parent) {
+    setMaxLength(std::numeric_limits<int>::max());
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!text.isEmpty()) before_emptied_.reset();
+    });
+}
 
 void AmountEdit::set_decimal_separator(const QString& separator) {
     decimal_separator_ = separator;
 }
 
+AmountEdit::Selection AmountEdit::selection() const {
+    if (!hasSelectedText()) return {text(), cursorPosition(), cursorPosition()};
+    const int start = selectionStart();
+    const int end = selectionEnd();
+    return cursorPosition() == start ? Selection{text(), end, start}
+                                     : Selection{text(), start, end};
+}
+
+void AmountEdit::restore(const Selection& kept) {
+    setSelection(kept.anchor, kept.cursor - kept.anchor);
+}
+
+bool AmountEdit::event(QEvent* event) {
+    if (!is_edit(event)) return QLineEdit::event(event);
+    const Selection before = selection();
+    const bool undo = event->type() == QEvent::KeyPress &&
+                      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo);
+    const bool handled = QLineEdit::event(event);
+    // Writing the text from code clears the line edit's undo history; an edit does not, and an
+    // undo empties it only at the start of that history.
+    if (!undo && !before.text.isEmpty() && text().isEmpty() && !isUndoAvailable())
+        before_emptied_ = before;
+    return handled;
+}
+
 void AmountEdit::keyPressEvent(QKeyEvent* event) {
+    const bool undo_emptying =
+        event->matches(QKeySequence::Undo) && before_emptied_ && text().isEmpty() && !isReadOnly();
+    if (undo_emptying) {
+        const Selection before = *before_emptied_;
+        setText(before.text);
+        if (text() == before.text) restore(before);
+        event->accept();
+        return;
+    }
     const bool keypad_decimal = (event->modifiers() & Qt::KeypadModifier) &&
                                 (event->key() == Qt::Key_Period || event->key() == Qt::Key_Comma);
     if (keypad_decimal && !isReadOnly()) {
@@ -24,10 +83,20 @@ void AmountEdit::keyPressEvent(QKeyEvent* event) {
 void AmountEdit::focusInEvent(QFocusEvent* event) {
     focused_by_click_ = event->reason() == Qt::MouseFocusReason;
     QLineEdit::focusInEvent(event);
+    // A move between the fields selects anew in GotFocus, which runs after this.
+    if (kept_ && kept_->text == text()) restore(*kept_);
+    kept_.reset();
+}
+
+void AmountEdit::focusOutEvent(QFocusEvent* event) {
+    kept_ = selection();
+    QLineEdit::focusOutEvent(event);
 }
 
 void AmountEdit::mousePressEvent(QMouseEvent* event) {
-    if (focused_by_click_ && event->button() == Qt::LeftButton) {
+    const bool primary_paste =
+        event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection();
+    if (primary_paste || (focused_by_click_ && event->button() == Qt::LeftButton)) {
         event->accept();
         return;
     }
@@ -43,6 +112,14 @@ void AmountEdit::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void AmountEdit::mouseReleaseEvent(QMouseEvent* event) {
+    const bool primary_paste =
+        event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection();
+    if (primary_paste) {
+        focused_by_click_ = false;
+        if (!isReadOnly()) insert(QGuiApplication::clipboard()->text(QClipboard::Selection));
+        event->accept();
+        return;
+    }
     if (focused_by_click_) {
         focused_by_click_ = false;
         event->accept();

@@ -1,9 +1,21 @@
 #pragma once
 
 #include <QLineEdit>
+#include <optional>
 
-/// A single-line amount field. The keypad's decimal key types the locale's decimal separator,
-/// and a click that brings the focus into the field keeps the selection its GotFocus made.
+/// A single-line amount field.
+///
+/// - The keypad's decimal key types the locale's decimal separator.
+/// - A click that brings the focus into the field keeps the selection its GotFocus made.
+/// - The selection (or the caret) survives a trip of the focus away and back that does not bring
+///   it to another field: the menu bar, a menu command, another window or program. The line edit
+///   would otherwise drop it when the menu bar takes the focus, and the next keystroke would be
+///   added to the amount instead of replacing it.
+/// - A middle-click paste (the X11 primary selection) replaces the selected text, as typing would,
+///   also when the click brings the focus into the field.
+/// - The field takes text of any length, so that a long paste is never cut into another number.
+/// - When the program empties the field after an edit, ctrl+z brings back the text from before
+///   that edit.
 class AmountEdit : public QLineEdit {
     Q_OBJECT
 
@@ -13,13 +25,25 @@ public:
     void set_decimal_separator(const QString& separator);
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    struct Selection {
+        QString text;
+        int anchor = 0;
+        int cursor = 0;
+    };
+    Selection selection() const;
+    void restore(const Selection& selection);
+
     QString decimal_separator_ = QStringLiteral(",");
     bool focused_by_click_ = false;
+    std::optional<Selection> kept_;            // as the focus left
+    std::optional<Selection> before_emptied_;  // the text the program emptied after an edit
 };

@@ -6,12 +6,19 @@
 #include <vector>
 
 #include "tests/core/fake_amount_view.h"
+#include "tests/support/table_row.h"
 
 namespace trelumo {
 namespace {
 
 constexpr AmountField euro = AmountField::euro;
 constexpr AmountField pts = AmountField::pts;
+
+std::string repeat(std::string_view piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) text += piece;
+    return text;
+}
 
 // The main window as it starts: 0,00 and 0 written, then the focus given to the euro field.
 class AmountFieldsTest : public ::testing::Test {
@@ -46,24 +53,6 @@ TEST_F(AmountFieldsTest, NonNumericEditEmptiesTheField) {
         EXPECT_EQ(view.field(field).change_count, changes + 3);  // "1", "1a", then "" once
         view.type(field, "7");
         EXPECT_EQ(text(field), "7");
-    }
-}
-
-TEST_F(AmountFieldsTest, LeavingAnEmptyFieldWritesZero) {
-    const struct {
-        AmountField field;
-        const char* zero;
-        const char* sentence;
-    } cases[] = {
-        {euro, "0,00", "0,00 Euros  =  0 Ptas."},
-        {pts, "0", "0 Ptas.  =  0,00 Euros"},
-    };
-    for (const auto& c : cases) {
-        view.focus(c.field);
-        view.type(c.field, "");
-        view.tab();
-        EXPECT_EQ(text(c.field), c.zero);
-        EXPECT_EQ(view.caption(), c.sentence);
     }
 }
 
@@ -114,19 +103,127 @@ TEST(AmountFields, SelectsCharactersNotBytes) {
     EXPECT_EQ(view.field(euro).selection_length, 8);
 }
 
-TEST_F(AmountFieldsTest, OverflowStopsTheHandlerAndLaterConversionsWork) {
+TEST_F(AmountFieldsTest, OverflowLeavesNoStaleConversionShown) {
+    view.type(euro, "1");
+    view.tab();  // a conversion shown: 1,00 Euros  =  166 Ptas.
+    view.tab();
     view.type(euro, "1" + std::string(307, '0'));
     view.tab();
     EXPECT_EQ(view.errors(), (std::vector<int>{6, 6}));  // euro LostFocus, then pts GotFocus
+    EXPECT_EQ(text(euro), "10" + repeat(".000", 102) + ",00");
     EXPECT_EQ(view.caption(), "");
-    EXPECT_FALSE(view.arrow_visible(Arrow::right));
-    EXPECT_EQ(text(pts), "0");
+    EXPECT_FALSE(view.arrow_visible(Arrow::left) || view.arrow_visible(Arrow::right));
+    EXPECT_EQ(text(pts), "");
+    EXPECT_EQ(view.field(pts).background, highlight_colour);
 
     view.type(pts, "2");
     view.tab();
     EXPECT_EQ(view.caption(), "2 Ptas.  =  0,01 Euros");
     EXPECT_EQ(text(euro), "0,01");
 }
+
+const Separators es = spanish_separators();
+const Separators en{".", ","};
+const Separators fr{",", "\u202F"};
+const Separators ch{".", "\u2019"};
+
+using table::PrintTo;
+
+enum class Input { typed, pasted };
+
+// Input into one field of a window just started, then TAB.
+struct InputCase {
+    std::string_view name;
+    Separators separators;
+    AmountField field;
+    Input how;
+    std::string_view input;
+    std::string_view shown;      // the field's text before TAB
+    std::string_view tidied;     // the field's text after TAB
+    std::string_view converted;  // the other field's, entered by TAB
+};
+
+class FieldInputTest : public testing::TestWithParam<InputCase> {
+protected:
+    FieldInputTest() : conversion(GetParam().separators) {
+        view.connect(fields);
+        view.focus(euro);
+        if (GetParam().field == pts) view.tab();
+    }
+
+    // Keys one after the other at the end of the field; the first replaces its selected text.
+    void type_keys(AmountField field, std::string_view keys) {
+        std::string text;
+        for (std::size_t end = 0; end < keys.size();) {
+            std::size_t start = end++;
+            while (end < keys.size() && (static_cast<unsigned char>(keys[end]) & 0xC0) == 0x80)
+                ++end;
+            text = (start == 0 ? std::string() : view.field(field).text) +
+                   std::string(keys.substr(start, end - start));
+            view.type(field, text);
+        }
+        if (keys.empty()) view.type(field, "");
+    }
+
+    Conversion conversion;
+    FakeAmountView view{"0,00", "0"};
+    AmountFields fields{view, conversion};
+};
+
+TEST_P(FieldInputTest, GivesTheAmountMeant) {
+    const InputCase& row = GetParam();
+    const AmountField other = row.field == euro ? pts : euro;
+    if (row.how == Input::typed) {
+        type_keys(row.field, row.input);
+    } else {
+        view.type(row.field, row.input);
+    }
+    EXPECT_EQ(view.field(row.field).text, row.shown);
+    view.tab();
+    EXPECT_EQ(view.field(row.field).text, row.tidied);
+    EXPECT_EQ(view.field(other).text, row.converted);
+    EXPECT_EQ(view.caption(),
+              std::string(row.tidied) + (row.field == euro ? " Euros  =  " : " Ptas.  =  ") +
+                  std::string(row.converted) + (row.field == euro ? " Ptas." : " Euros"));
+    EXPECT_TRUE(view.errors().empty());
+}
+
+constexpr Input typed = Input::typed;
+constexpr Input pasted = Input::pasted;
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FieldInputTest,
+    testing::Values(
+        InputCase{"LetterEmptiesTheField", es, euro, typed, "12a", "", "0,00", "0"},
+        InputCase{"EmptyEuros", es, euro, typed, "", "", "0,00", "0"},
+        InputCase{"EmptyPesetas", es, pts, typed, "", "", "0", "0,00"},
+        InputCase{"CentsFromTheDecimalSeparator", es, euro, typed, ",50", ",50", "0,50", "83"},
+        InputCase{"NegativeFromTheLeft", es, euro, typed, "-5,25", "-5,25", "-5,25", "-874"},
+        InputCase{"PlusSign", es, euro, typed, "+5", "+5", "5,00", "832"},
+        InputCase{"SpaceBetweenThousands", es, euro, typed, "1 234,5", "1 234,5", "1.234,50",
+                  "205.404"},
+        InputCase{"SpaceBetweenThousandsOfPesetas", es, pts, typed, "1 000", "1 000", "1.000",
+                  "6,01"},
+        InputCase{"NewlineAfter", es, euro, pasted, "1.234,50\n", "1.234,50\n", "1.234,50",
+                  "205.404"},
+        InputCase{"CarriageReturnLineFeedAfter", es, pts, pasted, "12\r\n", "12\r\n", "12", "0,07"},
+        InputCase{"NoBreakSpaceAfter", es, euro, pasted, "12\u00A0", "12\u00A0", "12,00", "1.997"},
+        InputCase{"EuroSign", es, euro, pasted, "1.234,50 \u20AC\n", "1.234,50 \u20AC\n",
+                  "1.234,50", "205.404"},
+        InputCase{"PtasInThePesetaField", es, pts, pasted, "1.000 Ptas.", "1.000 Ptas.", "1.000",
+                  "6,01"},
+        InputCase{"EuroSignInThePesetaField", es, pts, pasted, "1.000 \u20AC", "", "0", "0,00"},
+        InputCase{"PtasInTheEuroField", es, euro, pasted, "5 Ptas.", "", "0,00", "0"},
+        InputCase{"SignLeftAlone", es, pts, typed, "-", "-", "0", "0,00"},
+        InputCase{"SignAndDecimalSeparatorLeftAlone", es, euro, typed, "-,", "-,", "0,00", "0"},
+        InputCase{"EnglishCents", en, euro, typed, ".50", ".50", "0.50", "83"},
+        InputCase{"EnglishNegative", en, pts, typed, "-1 000", "-1 000", "-1,000", "-6.01"},
+        InputCase{"FrenchSpaceBetweenThousands", fr, euro, typed, "1 234,5", "1 234,5",
+                  "1\u202F234,50", "205\u202F404"},
+        InputCase{"FrenchNegativeCents", fr, euro, typed, "-,5", "-,5", "-0,50", "-83"},
+        InputCase{"SwissApostrophe", ch, euro, typed, "1'234.5", "1'234.5", "1\u2019234.50",
+                  "205\u2019404"}),
+    table::RowName{});
 
 }  // namespace
 }  // namespace trelumo

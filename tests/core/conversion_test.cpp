@@ -3,52 +3,114 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/types/run_time_error.h"
+#include "tests/support/table_row.h"
 
 namespace trelumo {
 namespace {
 
 const Conversion spanish;
 const Conversion english(Separators{".", ","});
+const Conversion french(Separators{",", "\u202F"});
+
+using table::PrintTo;
 
 struct ConversionCase {
-    const char* name;
+    std::string_view name;
     const Conversion& conversion;
-    const char* euro_text;
-    const char* pts_text;
+    std::string_view euro_text;
+    std::string_view pts_text;
 };
 
-TEST(Conversion, ConvertsEurosToPesetas) {
-    const ConversionCase cases[] = {
-        {"zero", spanish, "0,00", "0"},
-        {"one euro rounds down", spanish, "1,00", "166"},
-        {"one cent rounds up", spanish, "0,01", "2"},
-        {"negative", spanish, "-5,00", "-832"},
-        {"exact half rounds up", spanish, "250,00", "41.597"},
-        {"grouped", spanish, "1.234,56", "205.414"},
-        {"English", english, "1,234.56", "205,414"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(c.conversion.pts_from_euro_text(c.euro_text), c.pts_text);
-    }
+class EurosToPesetasTest : public testing::TestWithParam<ConversionCase> {};
+
+TEST_P(EurosToPesetasTest, RoundsToWholePesetas) {
+    const ConversionCase& row = GetParam();
+    EXPECT_EQ(row.conversion.pts_from_euro_text(row.euro_text), row.pts_text);
 }
 
-TEST(Conversion, ConvertsPesetasToEuros) {
-    const ConversionCase cases[] = {
-        {"zero", spanish, "0,00", "0"},
-        {"just under one euro rounds up", spanish, "1,00", "166"},
-        {"two pesetas", spanish, "0,01", "2"},
-        {"grouped million", spanish, "6.010,12", "1.000.000"},
-        {"English", english, "6,010.12", "1,000,000"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(c.conversion.euro_from_pts_text(c.pts_text), c.euro_text);
-    }
+INSTANTIATE_TEST_SUITE_P(
+    Table, EurosToPesetasTest,
+    testing::Values(ConversionCase{"Zero", spanish, "0,00", "0"},
+                    ConversionCase{"OneEuroRoundsDown", spanish, "1,00", "166"},
+                    ConversionCase{"OneCentRoundsUp", spanish, "0,01", "2"},
+                    ConversionCase{"Negative", spanish, "-5,00", "-832"},
+                    ConversionCase{"ExactHalfRoundsUp", spanish, "250,00", "41.597"},
+                    ConversionCase{"Grouped", spanish, "1.234,56", "205.414"},
+                    ConversionCase{"WithItsUnit", spanish, "1.234,56 \u20AC", "205.414"},
+                    ConversionCase{"English", english, "1,234.56", "205,414"},
+                    ConversionCase{"French", french, "1\u202F234,56", "205\u202F414"}),
+    table::RowName{});
+
+class PesetasToEurosTest : public testing::TestWithParam<ConversionCase> {};
+
+TEST_P(PesetasToEurosTest, RoundsToCents) {
+    const ConversionCase& row = GetParam();
+    EXPECT_EQ(row.conversion.euro_from_pts_text(row.pts_text), row.euro_text);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, PesetasToEurosTest,
+    testing::Values(ConversionCase{"Zero", spanish, "0,00", "0"},
+                    ConversionCase{"JustUnderOneEuroRoundsUp", spanish, "1,00", "166"},
+                    ConversionCase{"TwoPesetas", spanish, "0,01", "2"},
+                    ConversionCase{"GroupedMillion", spanish, "6.010,12", "1.000.000"},
+                    ConversionCase{"WithItsUnit", spanish, "6.010,12", "1.000.000 Ptas."},
+                    ConversionCase{"English", english, "6,010.12", "1,000,000"}),
+    table::RowName{});
+
+// An amount pasted with its unit into a field: the text the field is tidied into, or nothing
+// when the text is no amount of the field's currency.
+struct UnitCase {
+    std::string_view name;
+    const Conversion& conversion;
+    bool euro;
+    std::string_view text;
+    std::optional<std::string_view> tidied;
+};
+
+class UnitOfAmountTest : public testing::TestWithParam<UnitCase> {};
+
+TEST_P(UnitOfAmountTest, AnAmountMayCarryTheUnitOfItsOwnCurrencyOnly) {
+    const UnitCase& row = GetParam();
+    const Conversion& conversion = row.conversion;
+    EXPECT_EQ(row.euro ? conversion.is_euro_text(row.text) : conversion.is_pts_text(row.text),
+              row.tidied.has_value());
+    EXPECT_EQ(
+        row.euro ? conversion.reformat_euro_text(row.text) : conversion.reformat_pts_text(row.text),
+        row.tidied.value_or(row.text));
+}
+
+constexpr bool euro = true;
+constexpr bool pts = false;
+const std::nullopt_t garbage = std::nullopt;
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, UnitOfAmountTest,
+    testing::Values(UnitCase{"EuroSignAfter", spanish, euro, "1.234,50 \u20AC", "1.234,50"},
+                    UnitCase{"EuroSignBeforeWithoutSpace", spanish, euro, "\u20AC1.234,5",
+                             "1.234,50"},
+                    UnitCase{"EurBeforeInCapitals", spanish, euro, "EUR 12", "12,00"},
+                    UnitCase{"EurosAfterInAnyCaseWithoutSpace", spanish, euro, "12EuRoS", "12,00"},
+                    UnitCase{"MinusBeforeTheEuroSign", spanish, euro, "-\u20AC5", "-5,00"},
+                    UnitCase{"NoBreakSpaceAndNewline", spanish, euro, "5\u00A0\u20AC\n", "5,00"},
+                    UnitCase{"EnglishEuroSign", english, euro, "\u20AC1,234.5", "1,234.50"},
+                    UnitCase{"FrenchEuros", french, euro, "1 234,5 euros", "1\u202F234,50"},
+                    UnitCase{"PtasAfter", spanish, pts, "1.000 Ptas.", "1.000"},
+                    UnitCase{"PtsWithoutSpace", spanish, pts, "1000pts", "1.000"},
+                    UnitCase{"PesetasBeforeInCapitals", spanish, pts, "PESETAS 166", "166"},
+                    UnitCase{"PesetaSignBefore", spanish, pts, "\u20A7 166", "166"},
+                    UnitCase{"EnglishPts", english, pts, "1,000 pts", "1,000"},
+                    UnitCase{"PesetaUnitInTheEuroField", spanish, euro, "5 Ptas.", garbage},
+                    UnitCase{"EuroSignInThePesetaField", spanish, pts, "166 \u20AC", garbage},
+                    UnitCase{"UnitAlone", spanish, euro, "\u20AC", garbage},
+                    UnitCase{"UnitOnBothSides", spanish, euro, "\u20AC5\u20AC", garbage},
+                    UnitCase{"UnitInsideTheNumber", spanish, pts, "1 pts 000", garbage}),
+    table::RowName{});
 
 TEST(Conversion, StatesConversionsInSentences) {
     EXPECT_EQ(spanish.euro_sentence("1,00"), "1,00 Euros  =  166 Ptas.");

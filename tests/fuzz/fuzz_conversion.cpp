@@ -1,5 +1,6 @@
 // The two conversions, the reformatting and the two sentences, over any text and any separators.
-// Properties: a text that is not numeric raises the type-mismatch error and is never converted; a
+// Properties: a text that is not numeric, nor an amount with its unit, raises the type-mismatch
+// error and is never converted; an amount with its unit is tidied into a numeric text; a
 // numeric text raises nothing but the overflow error, and only when the result exceeds the range of
 // a double; every result is numeric and is the converted value rounded to its pattern; a sentence
 // is the text, its piece, the conversion and the closing piece; a euro amount converted to pesetas
@@ -12,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/conversion.h"
 #include "platform/types/run_time_error.h"
@@ -37,19 +39,33 @@ Outcome outcome_of(const std::function<std::string()>& operation) {
     }
 }
 
+// A text that is not numeric raises the type-mismatch error in every conversion and is left as it
+// is by the tidying, unless it is an amount with the unit of the currency the operation reads.
 void check_not_numeric(const Conversion& conversion, std::string_view text) {
-    for (const auto& operation : {
-             std::function([&] { return conversion.pts_from_euro_text(text); }),
-             std::function([&] { return conversion.euro_from_pts_text(text); }),
-             std::function([&] { return conversion.euro_sentence(text); }),
-             std::function([&] { return conversion.pts_sentence(text); }),
+    const bool euro = conversion.is_euro_text(text);
+    const bool pts = conversion.is_pts_text(text);
+    require(!(euro && pts), "no text is an amount of both currencies", text);
+    for (const auto& [operation, reads_euros] : {
+             std::pair(std::function([&] { return conversion.pts_from_euro_text(text); }), true),
+             std::pair(std::function([&] { return conversion.euro_from_pts_text(text); }), false),
+             std::pair(std::function([&] { return conversion.euro_sentence(text); }), true),
+             std::pair(std::function([&] { return conversion.pts_sentence(text); }), false),
          }) {
-        require(outcome_of(operation).error == 13,
-                "a text that is not numeric raises the type-mismatch error", text);
+        const int error = outcome_of(operation).error;
+        if (reads_euros ? euro : pts) {
+            require(error == 0 || error == 6, "an amount with its unit converts", text);
+        } else {
+            require(error == 13, "a text that is not numeric raises the type-mismatch error", text);
+        }
     }
-    require(
-        conversion.reformat_euro_text(text) == text && conversion.reformat_pts_text(text) == text,
-        "a text that is not numeric is not reformatted", text);
+    const std::string euro_text = conversion.reformat_euro_text(text);
+    const std::string pts_text = conversion.reformat_pts_text(text);
+    require(euro ? conversion.is_numeric(euro_text) : euro_text == text,
+            "an amount with its unit is tidied into the number alone, other text left alone", text,
+            euro_text);
+    require(pts ? conversion.is_numeric(pts_text) : pts_text == text,
+            "an amount with its unit is tidied into the number alone, other text left alone", text,
+            pts_text);
 }
 
 // A converted text: numeric, and the exact result rounded to the pattern's decimals.
@@ -113,6 +129,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(conversion.zero_euro_text() == "0" + conversion.separators().decimal + "00" &&
                 conversion.zero_pts_text() == "0",
             "the zero texts", conversion.zero_euro_text(), conversion.zero_pts_text());
+    require(!conversion.is_number_beginning(input->text) || !conversion.is_numeric(input->text),
+            "the beginning of a number is not numeric", input->text);
     if (conversion.is_numeric(input->text)) {
         check_numeric(conversion, input->text);
     } else {

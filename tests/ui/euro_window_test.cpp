@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QMenu>
 #include <QMessageBox>
@@ -28,10 +29,43 @@ bool fully_selected(const QLineEdit* field) {
     return field->selectedText() == field->text() && !field->text().isEmpty();
 }
 
+void key_to_focus(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* target = QApplication::activePopupWidget();
+    if (!target) target = QApplication::focusWidget();
+    QTest::keyClick(target, key, modifiers);
+}
+
+void close_with_esc_and_come_back(const QString& window_name, QWidget* main_window) {
+    QTRY_VERIFY(top_level_named(window_name));
+    QWidget* window = top_level_named(window_name);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_Escape);
+    QTRY_VERIFY(!window->isVisible());
+    main_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main_window));
+}
+
 }  // namespace
 
 class EuroWindowTest : public QObject, public GuiFixture {
     Q_OBJECT
+
+    void go_away_and_back(const QString& trip) {
+        if (trip == QStringLiteral("menu bar by Alt")) {
+            key_to_focus(Qt::Key_Alt, Qt::AltModifier);
+            key_to_focus(Qt::Key_Escape);
+        } else if (trip == QStringLiteral("Archivo menu opened and closed")) {
+            key_to_focus(Qt::Key_A, Qt::AltModifier);
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            key_to_focus(Qt::Key_Escape);
+            key_to_focus(Qt::Key_Escape);
+        } else {
+            key_to_focus(Qt::Key_Y, Qt::AltModifier);
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            key_to_focus(Qt::Key_A);
+            close_with_esc_and_come_back(QStringLiteral("frmAbout"), window());
+        }
+    }
 
 private slots:
     void init() { open_main_window(); }
@@ -150,16 +184,56 @@ private slots:
         QCOMPARE(text_euro()->text(), QStringLiteral("3"));
     }
 
-    void a_sign_alone_is_emptied_so_a_negative_amount_takes_its_sign_last() {
+    void a_negative_amount_is_typed_from_the_left() {
         type(QStringLiteral("-"));
-        QCOMPARE(text_euro()->text(), QString());
-        type(QStringLiteral("5"));
-        QTest::keyClick(text_euro(), Qt::Key_Home);
-        type(QStringLiteral("-"));
+        QCOMPARE(text_euro()->text(), QStringLiteral("-"));
+        type(QStringLiteral("5,25"));
         tab();
-        QCOMPARE(text_euro()->text(), QStringLiteral("-5,00"));
-        QCOMPARE(result()->text(), QStringLiteral("-5,00 Euros  =  -832 Ptas."));
-        QCOMPARE(text_pts()->text(), QStringLiteral("-832"));
+        QCOMPARE(text_euro()->text(), QStringLiteral("-5,25"));
+        QCOMPARE(text_pts()->text(), QStringLiteral("-874"));
+    }
+
+    void undo_brings_back_the_text_a_letter_emptied() {
+        type(QStringLiteral("12"));
+        type(QStringLiteral("a"));
+        QCOMPARE(text_euro()->text(), QString());
+        QTest::keyClick(text_euro(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(text_euro()->text(), QStringLiteral("12"));
+        type(QStringLiteral("3"));
+        QCOMPARE(text_euro()->text(), QStringLiteral("123"));
+    }
+
+    void a_paste_longer_than_a_line_edit_holds_is_not_cut_into_another_number() {
+        const QString zeros(40000, QLatin1Char('0'));
+        QApplication::clipboard()->setText(zeros + QStringLiteral("1"));
+        QTest::keyClick(text_euro(), Qt::Key_V, Qt::ControlModifier);
+        tab();
+        QCOMPARE(text_euro()->text(), QStringLiteral("1,00"));
+    }
+
+    // State: the euro field entered, its text wholly selected. Action: the focus goes away
+    // without reaching the other field, and comes back. Expected: the same text selected, so
+    // that 5 typed replaces it.
+    void typing_after_a_trip_away_replaces_the_selection_data() {
+        QTest::addColumn<QString>("trip");
+        for (const char* trip :
+             {"menu bar by Alt", "Archivo menu opened and closed", "About window by the keyboard"})
+            QTest::newRow(trip) << QString::fromLatin1(trip);
+    }
+
+    void typing_after_a_trip_away_replaces_the_selection() {
+        QFETCH(QString, trip);
+        type(QStringLiteral("1"));
+        tab();
+        QTest::keyClick(text_pts(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(text_euro()->text(), QStringLiteral("1,00"));
+
+        go_away_and_back(trip);
+        QCOMPARE(QApplication::focusWidget(), text_euro());
+        QVERIFY(fully_selected(text_euro()));
+        type(QStringLiteral("5"));
+        tab();
+        QCOMPARE(text_pts()->text(), QStringLiteral("832"));
     }
 
     void the_keypad_decimal_key_types_a_comma() {
@@ -253,8 +327,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(window()));
 
         QVERIFY(window()->isVisible());
-        QCOMPARE(result()->text(), QString());
-        QCOMPARE(text_pts()->text(), QStringLiteral("0"));
+        QCOMPARE(result()->text(), QString());  // no stale conversion beside the new amount
+        QVERIFY(!fizq()->isVisible() && !fdcha()->isVisible());
+        QCOMPARE(text_pts()->text(), QString());
         QTest::mouseClick(text_pts(), Qt::LeftButton);
         QTest::keyClick(text_pts(), Qt::Key_Delete);
         type(QStringLiteral("166"));

@@ -9,16 +9,19 @@ press() {
 
 # Types text into the window that has the focus.
 type_text() {
-    xdotool type --delay 40 "$1"
+    xdotool type --delay 40 -- "$1"
 }
 
-# Puts text on the clipboard, as another program would when the user copies it there.
+# Puts text on the clipboard, as another program would when the user copies it there; with
+# "primary" after the text, on the primary selection, which a middle click pastes.
 put_on_clipboard() {
-    printf '%s' "$1" | xclip -i -selection clipboard -quiet >/dev/null 2>&1 &
+    local selection=${2:-clipboard}
+    printf '%s' "$1" | xclip -i -selection "$selection" -quiet >/dev/null 2>&1 &
     client_pids+=("$!")
     local tries=0
-    until [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; do
-        ((++tries < 100)) || { echo "the clipboard does not take the text" >&2; return 1; }
+    # The dot keeps line ends at the end of the text from being dropped before the comparison.
+    until [ "$(xclip -o -selection "$selection" 2>/dev/null; echo .)" = "$1." ]; do
+        ((++tries < 100)) || { echo "the $selection selection does not take the text" >&2; return 1; }
         sleep 0.05
     done
 }

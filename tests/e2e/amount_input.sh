@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Amounts as people type and paste them: a number begun with its sign or decimal comma, thousands
+# set apart by a space, an amount pasted with its unit and a line end, the selection typed over
+# after the menu bar was opened from the keyboard, and a middle-click paste. Each row goes into
+# the euro field, TAB shows its conversion in the peseta field, selected, and Shift+TAB comes
+# back to the euro field, recomputed and selected, ready for the next row.
+set -euo pipefail
+test_name=amount_input
+source "$(dirname "$0")/lib/e2e.sh"
+
+newline=$'\n'
+
+# Goes away from the euro field and back without entering the other field: keys as xdotool names
+# them, or "About" for the About window opened from the menu by its access keys and closed by Esc.
+go_away_and_back() {
+    case $1 in
+    "") ;;
+    About)
+        press alt+y a
+        wait_for_window '^Acerca de Trelumo$' >/dev/null
+        press Escape
+        wait_for_no_window '^Acerca de Trelumo$'
+        focus_window "$main_window"
+        ;;
+    *)
+        # shellcheck disable=SC2086 # the keys, one word each
+        press $1
+        ;;
+    esac
+}
+
+# away and back         | how    | input          | pesetas | euros back
+inputs=(
+  "                     | types  | ,50            | 83      | 0,50"
+  "                     | types  | -5,25          | -874    | -5,25"
+  "                     | types  | 1 234,5        | 205.404 | 1.234,50"
+  "                     | pastes | 1.234,50 € ⏎   | 205.404 | 1.234,50"
+  "alt Escape           | types  | 5              | 832     | 5,00"
+  "alt+a Escape Escape  | types  | 7              | 1.165   | 7,00"
+  "About                | types  | 3              | 499     | 3,00"
+)
+
+start_x_server
+start_trelumo
+
+for input in "${inputs[@]}"; do
+    read_row "$input" keys how text pesetas euros
+    text=${text/ ⏎/$newline}
+    what="${keys:+$keys and back, then }${text//$newline/ and a line end} ${how%s}d"
+    go_away_and_back "$keys"
+    if [ "$how" = types ]; then
+        type_text "$text"
+    else
+        paste_text "$text"
+    fi
+    press Tab
+    check_equal "$what into the euro field, TAB: the peseta field, selected" \
+        "$pesetas" "$(copy_selection)"
+    press shift+Tab
+    check_equal "Shift+TAB: the euro field, selected" "$euros" "$(copy_selection)"
+done
+
+# A middle click pastes the primary selection into the euro field, which the click enters from
+# the peseta field: the amount replaces the field's text, selected by its GotFocus.
+press Tab
+shot="$E2E_OUTPUT/amount_input.png"
+screenshot "$main_window" "$shot"
+find_client_top "$shot"
+read -r x y w h < <(control_rect "${text_euro[@]}")
+put_on_clipboard "42,5" primary
+xdotool mousemove --window "$main_window" $((x + w / 2)) $((y + h / 2)) click 2
+check_equal "42,5 pasted by a middle click into the euro field" 42,5 "$(field_text)"
+press Tab
+check_equal "TAB: the peseta field, selected" 7.071 "$(copy_selection)"
+
+finish
