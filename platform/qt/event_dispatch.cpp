@@ -4,8 +4,8 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "platform/types/run_time_error.h"
 #include "platform/qt/application_object.h"
+#include "platform/types/run_time_error.h"
 
 namespace trelumo::event_dispatch {
 namespace {

@@ -46,7 +46,8 @@ protected:
 
 void say_missing(const QStringList& sought) {
     QStringList quoted;
-    for (const QString& path : sought) quoted << QStringLiteral("«%1»").arg(QDir::toNativeSeparators(path));
+    for (const QString& path : sought)
+        quoted << QStringLiteral("«%1»").arg(QDir::toNativeSeparators(path));
     const QString places = quoted.size() > 1
                                ? quoted.mid(0, quoted.size() - 1).join(QStringLiteral(", ")) +
                                      QStringLiteral(" ni en ") + quoted.last()
@@ -73,7 +74,8 @@ QStringList help_document_candidates(const QString& help_file, const QStringList
     QStringList candidates;
     if (base.isEmpty()) return candidates;
     for (const QString& folder : folders)
-        candidates << QDir::cleanPath(QDir(folder).absoluteFilePath(base + QStringLiteral(".html")));
+        candidates << QDir::cleanPath(
+            QDir(folder).absoluteFilePath(base + QStringLiteral(".html")));
     return candidates;
 }
 

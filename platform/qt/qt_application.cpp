@@ -56,9 +56,10 @@ private:
 
     [[noreturn]] static void say_no_display() {
         if (display_.empty()) {
-            std::fputs("Trelumo necesita una sesión gráfica: no se ha indicado ninguna pantalla "
-                       "(DISPLAY).\n",
-                       stderr);
+            std::fputs(
+                "Trelumo necesita una sesión gráfica: no se ha indicado ninguna pantalla "
+                "(DISPLAY).\n",
+                stderr);
         } else {
             std::fprintf(stderr,
                          "Trelumo necesita una sesión gráfica: no se puede abrir la pantalla "

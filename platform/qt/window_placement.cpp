@@ -31,7 +31,8 @@ void place_beside(QWidget* window, const QWidget* anchor) {
         frame.moveTopLeft({beside.right() + 1, top});
     } else if (room_left >= frame.width()) {
         frame.moveTopRight({beside.left() - 1, top});
-    } else if (room_right >= room_left) {  // over as little of the other window as the screen allows
+    } else if (room_right >=
+               room_left) {  // over as little of the other window as the screen allows
         frame.moveTopRight({available.right(), top});
     } else {
         frame.moveTopLeft({available.left(), top});

@@ -20,7 +20,9 @@ private:
 };
 
 /// Error 6: a result beyond the range of a double.
-inline RunTimeError overflow_error() { return RunTimeError(6, "Desbordamiento"); }
+inline RunTimeError overflow_error() {
+    return RunTimeError(6, "Desbordamiento");
+}
 
 /// Error 13: a value of the wrong type, such as a text that does not read as a number.
 inline RunTimeError type_mismatch_error() {

@@ -81,7 +81,8 @@ private slots:
 
         switch (closing) {
             case Closing::aceptar_clicked:
-                QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+                QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdOK")),
+                                  Qt::LeftButton);
                 break;
             case Closing::enter:
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);

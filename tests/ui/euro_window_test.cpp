@@ -307,7 +307,8 @@ private slots:
         QVERIFY(box);
         const QString text = box->text();
         box->close();
-        for (const QString& sought : trelumo::help_document_candidates(QStringLiteral("NOEXISTE.HLP")))
+        for (const QString& sought :
+             trelumo::help_document_candidates(QStringLiteral("NOEXISTE.HLP")))
             QVERIFY2(text.contains(QDir::toNativeSeparators(sought)), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("/help/noexiste.html")));
         QVERIFY(!top_level_named(QStringLiteral("help_window")));

@@ -93,5 +93,7 @@ int run_window_test(int argc, char** argv) {
     return QTest::qExec(&test, argc, argv);
 }
 
-#define TRELUMO_WINDOW_TEST_MAIN(Test) \
-    int main(int argc, char** argv) { return run_window_test<Test>(argc, argv); }
+#define TRELUMO_WINDOW_TEST_MAIN(Test)            \
+    int main(int argc, char** argv) {             \
+        return run_window_test<Test>(argc, argv); \
+    }

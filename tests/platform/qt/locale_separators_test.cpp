@@ -1,8 +1,8 @@
 // The separators Trelumo reads amounts in, chosen from the environment as the C library chooses
 // the numeric locale; the C locale reads as Spanish (Spain).
-#include <QTest>
-
 #include "platform/qt/locale_separators.h"
+
+#include <QTest>
 
 class LocaleSeparatorsTest : public QObject {
     Q_OBJECT
@@ -15,28 +15,34 @@ private slots:
         QTest::addColumn<QString>("decimal");
         QTest::addColumn<QString>("group");
 
-        QTest::newRow("Spanish") << QByteArray() << QByteArray() << QByteArray("es_ES.UTF-8")
-                                 << "," << ".";
-        QTest::newRow("English") << QByteArray() << QByteArray() << QByteArray("en_GB.UTF-8")
-                                 << "." << ",";
+        QTest::newRow("Spanish") << QByteArray() << QByteArray() << QByteArray("es_ES.UTF-8") << ","
+                                 << ".";
+        QTest::newRow("English") << QByteArray() << QByteArray() << QByteArray("en_GB.UTF-8") << "."
+                                 << ",";
         QTest::newRow("nothing set reads as Spanish")
-            << QByteArray() << QByteArray() << QByteArray() << "," << ".";
+            << QByteArray() << QByteArray() << QByteArray() << ","
+            << ".";
         QTest::newRow("C reads as Spanish")
-            << QByteArray() << QByteArray() << QByteArray("C") << "," << ".";
+            << QByteArray() << QByteArray() << QByteArray("C") << ","
+            << ".";
         QTest::newRow("C.UTF-8 reads as Spanish")
-            << QByteArray() << QByteArray() << QByteArray("C.UTF-8") << "," << ".";
+            << QByteArray() << QByteArray() << QByteArray("C.UTF-8") << ","
+            << ".";
         QTest::newRow("POSIX reads as Spanish")
-            << QByteArray("POSIX") << QByteArray() << QByteArray("en_GB.UTF-8") << "," << ".";
+            << QByteArray("POSIX") << QByteArray() << QByteArray("en_GB.UTF-8") << ","
+            << ".";
         QTest::newRow("LC_NUMERIC over LANG")
             << QByteArray() << QByteArray("en_GB.UTF-8") << QByteArray("es_ES.UTF-8") << "."
             << ",";
         QTest::newRow("LC_NUMERIC=C over a Spanish LANG reads as Spanish")
-            << QByteArray() << QByteArray("C") << QByteArray("es_ES.UTF-8") << "," << ".";
+            << QByteArray() << QByteArray("C") << QByteArray("es_ES.UTF-8") << ","
+            << ".";
         QTest::newRow("LC_ALL over LC_NUMERIC")
             << QByteArray("de_DE.UTF-8") << QByteArray("en_GB.UTF-8") << QByteArray() << ","
             << ".";
         QTest::newRow("an empty LC_ALL is skipped")
-            << QByteArray("") << QByteArray("en_GB.UTF-8") << QByteArray() << "." << ",";
+            << QByteArray("") << QByteArray("en_GB.UTF-8") << QByteArray() << "."
+            << ",";
         QTest::newRow("French groups with a narrow no-break space")
             << QByteArray("fr_FR.UTF-8@euro") << QByteArray() << QByteArray() << ","
             << QStringLiteral("\u202f");
