@@ -3,6 +3,7 @@
 # and checks of texts, pictures and controls at their places. Sourced by the test scripts after
 # session.sh and check.sh.
 #   SCREEN_PROBE  the screen_probe program
+#   TEXT_PICTURE  for Trelumo.exe: the text_picture program, which draws texts as Windows does
 
 : "${SCREEN_PROBE:?SCREEN_PROBE names the screen_probe program}"
 
@@ -25,15 +26,21 @@ px() {
     echo $(($1 / 15))
 }
 
-# Where the client area starts below the menu bar of a main window's screenshot: the row after the
-# menu bar's bottom line, the first row across the whole width in one colour other than the
-# window's background (the colour of its bottom row). Sets client_top.
+# Where the client area starts below the menu bar of a main window's screenshot. Qt ends its
+# menu bar with a line: the row after it, the first row across the whole width in one colour other
+# than the window's background (the colour of its bottom row). Windows draws the menu bar in a
+# colour of its own with no line below: the first row across the whole width in the window's
+# background. Sets client_top.
 find_client_top() {
-    client_top=$(probe rows "$1" | awk '
+    client_top=$(probe rows "$1" | awk -v platform="$program_platform" '
         { colour[NR] = $2 }
         END {
-            for (row = 1; row <= NR; row++)
-                if (colour[row] != "mixed" && colour[row] != colour[NR]) { print row; exit }
+            for (row = 1; row <= NR; row++) {
+                if (platform == "wine" && colour[row] == colour[NR]) { print row - 1; exit }
+                if (platform != "wine" && colour[row] != "mixed" && colour[row] != colour[NR]) {
+                    print row; exit
+                }
+            }
             print 0
         }')
 }
@@ -90,12 +97,20 @@ check_nothing() {
 }
 
 # check_text WHAT SHOT TEXT X Y W H (twips) [INSET [probe options]]: the rectangle, less INSET
-# pixels on each side (a field's frame), shows exactly TEXT.
+# pixels on each side (a field's frame), shows exactly TEXT. For Trelumo.exe the text is drawn
+# by Windows itself, with the same options, and compared as drawn.
 check_text() {
-    local what=$1 shot=$2 text=$3 x y w h inset=${8:-0}
+    local what=$1 shot=$2 text=$3 x y w h inset=${8:-0} options=("${@:9}")
     read -r x y w h < <(control_rect "$4" "$5" "$6" "$7")
+    if [ "$program_platform" = wine ]; then
+        local drawn="$session_dir/text.bmp"
+        : "${TEXT_PICTURE:?TEXT_PICTURE names the text_picture program}"
+        rm -f "$drawn"
+        wine "$TEXT_PICTURE" "$drawn" "$text" "${options[@]}" >/dev/null 2>&1 || true
+        options=("drawn=$drawn")
+    fi
     check "$what shows \"$text\"" probe text "$shot" $((x + inset)) $((y + inset)) \
-        $((w - 2 * inset)) $((h - 2 * inset)) "$text" "${@:9}"
+        $((w - 2 * inset)) $((h - 2 * inset)) "$text" "${options[@]}"
 }
 
 # check_picture WHAT SHOT PICTURE X Y (twips): the picture is shown with its corner there.

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Makes the Wine prefix WINEPREFIX afresh, or removes it, with no display: Wine sets it up
+# without showing anything.
+#   wine_prefix.sh make|remove
+set -euo pipefail
+: "${WINEPREFIX:?WINEPREFIX names the Wine prefix}"
+unset DISPLAY WAYLAND_DISPLAY
+
+wineserver -k 2>/dev/null || true
+timeout 30 wineserver -w 2>/dev/null || true
+rm -rf "$WINEPREFIX"
+if [ "${1:-}" = make ]; then
+    mkdir -p "$WINEPREFIX"
+    wine wineboot --init >/dev/null 2>&1
+    timeout 120 wineserver -w
+    test -f "$WINEPREFIX/system.reg"
+fi
