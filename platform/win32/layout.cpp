@@ -22,7 +22,7 @@ const wchar_t* class_of(ControlKind kind) {
 }
 
 DWORD style_of(const ControlLayout& layout) {
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (layout.visible ? WS_VISIBLE : 0);
     switch (layout.kind) {
         case ControlKind::label:
             style |= SS_LEFT;

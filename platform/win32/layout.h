@@ -39,6 +39,7 @@ struct ControlLayout {
     const wchar_t* picture = nullptr;  // an icon resource, shown at 32 x 32 pixels at 96 dpi
     DWORD style = 0;                   // settings beyond the kind's own (alignment, border, ...)
     DWORD ex_style = 0;
+    bool visible = true;
 };
 
 /// The controls of one window, made from its layout table in table order (which is the tab
