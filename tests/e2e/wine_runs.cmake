@@ -1,15 +1,15 @@
 # The end-to-end scenarios against Trelumo.exe under Wine, which draws its windows on each test's
 # private X server. The screenshots are read by the screen probe of a native build
-# (TRELUMO_SCREEN_PROBE, set by scripts/windows-tests); texts are drawn for comparison by
-# text_picture, through Windows' own GDI. The tests share one Wine prefix, made afresh for them
+# (TRELUMO_SCREEN_PROBE, set by scripts/windows-tests); windows_probe asks Windows itself what
+# only it knows: texts as its GDI draws them, where a window's client area starts. The tests share one Wine prefix, made afresh for them
 # and removed afterwards, one test at a time: Wine's desktop and clipboard stay on the display
 # they started on, so each test ends Wine before the next one starts it.
 set(TRELUMO_SCREEN_PROBE "" CACHE FILEPATH
     "screen_probe of a native build, for the end-to-end tests of Trelumo.exe under Wine")
 
-add_executable(text_picture text_picture/main.cpp)
-target_link_options(text_picture PRIVATE -municode)
-target_link_libraries(text_picture PRIVATE gdi32 trelumo_warnings)
+add_executable(windows_probe windows_probe/main.cpp)
+target_link_options(windows_probe PRIVATE -municode)
+target_link_libraries(windows_probe PRIVATE gdi32 user32 trelumo_warnings)
 
 if(NOT TRELUMO_SCREEN_PROBE)
     message(STATUS "No TRELUMO_SCREEN_PROBE: the end-to-end tests of Trelumo.exe are left out")
@@ -42,5 +42,5 @@ foreach(scenario ${e2e_scenarios})
         TIMEOUT 180
         FIXTURES_REQUIRED wine_desktop
         RESOURCE_LOCK wine_desktop
-        ENVIRONMENT "${TRELUMO_WINE_ENVIRONMENT};TRELUMO_EXE=$<TARGET_FILE:Trelumo>;TEXT_PICTURE=$<TARGET_FILE:text_picture>;SCREEN_PROBE=${TRELUMO_SCREEN_PROBE};E2E_OUTPUT=${e2e_output};TRELUMO_ICONS=${PROJECT_SOURCE_DIR}/resources/icons")
+        ENVIRONMENT "${TRELUMO_WINE_ENVIRONMENT};TRELUMO_EXE=$<TARGET_FILE:trelumo_exe>;WINDOWS_PROBE=$<TARGET_FILE:windows_probe>;SCREEN_PROBE=${TRELUMO_SCREEN_PROBE};E2E_OUTPUT=${e2e_output};TRELUMO_ICONS=${PROJECT_SOURCE_DIR}/resources/icons")
 endforeach()

@@ -3,7 +3,7 @@
 # and checks of texts, pictures and controls at their places. Sourced by the test scripts after
 # session.sh and check.sh.
 #   SCREEN_PROBE  the screen_probe program
-#   TEXT_PICTURE  for Trelumo.exe: the text_picture program, which draws texts as Windows does
+#   WINDOWS_PROBE for Trelumo.exe: the windows_probe program, which asks Windows itself
 
 : "${SCREEN_PROBE:?SCREEN_PROBE names the screen_probe program}"
 
@@ -26,23 +26,31 @@ px() {
     echo $(($1 / 15))
 }
 
-# Where the client area starts below the menu bar of a main window's screenshot. Qt ends its
+# Where the client area starts below the menu bar of the main window's screenshot. Qt ends its
 # menu bar with a line: the row after it, the first row across the whole width in one colour other
-# than the window's background (the colour of its bottom row). Windows draws the menu bar in a
-# colour of its own with no line below: the first row across the whole width in the window's
-# background. Sets client_top.
+# than the window's background (the colour of its bottom row). Windows may draw the menu bar in
+# the window's own colour, with no line: Windows itself tells where the client area starts, and
+# the window's place on the X server where the screenshot starts. Sets client_top.
 find_client_top() {
-    client_top=$(probe rows "$1" | awk -v platform="$program_platform" '
+    if [ "$program_platform" = wine ]; then
+        local client_y window_y
+        read -r _ client_y < <(windows_probe client Trelumo)
+        window_y=$(xwininfo -id "$main_window" | awk '/Absolute upper-left Y/ {print $NF}')
+        client_top=$((client_y - window_y))
+        return
+    fi
+    client_top=$(probe rows "$1" | awk '
         { colour[NR] = $2 }
         END {
-            for (row = 1; row <= NR; row++) {
-                if (platform == "wine" && colour[row] == colour[NR]) { print row - 1; exit }
-                if (platform != "wine" && colour[row] != "mixed" && colour[row] != colour[NR]) {
-                    print row; exit
-                }
-            }
+            for (row = 1; row <= NR; row++)
+                if (colour[row] != "mixed" && colour[row] != colour[NR]) { print row; exit }
             print 0
         }')
+}
+
+windows_probe() {
+    : "${WINDOWS_PROBE:?WINDOWS_PROBE names the windows_probe program}"
+    wine "$WINDOWS_PROBE" "$@" 2>/dev/null | tr -d '\r'
 }
 
 # The colour of the client area's background, at its top-left corner.
@@ -98,19 +106,19 @@ check_nothing() {
 
 # check_text WHAT SHOT TEXT X Y W H (twips) [INSET [probe options]]: the rectangle, less INSET
 # pixels on each side (a field's frame), shows exactly TEXT. For Trelumo.exe the text is drawn
-# by Windows itself, with the same options, and compared as drawn.
+# by Windows itself, with the same options, on the background at the rectangle's corner.
 check_text() {
     local what=$1 shot=$2 text=$3 x y w h inset=${8:-0} options=("${@:9}")
     read -r x y w h < <(control_rect "$4" "$5" "$6" "$7")
+    x=$((x + inset)) y=$((y + inset)) w=$((w - 2 * inset)) h=$((h - 2 * inset))
     if [ "$program_platform" = wine ]; then
         local drawn="$session_dir/text.bmp"
-        : "${TEXT_PICTURE:?TEXT_PICTURE names the text_picture program}"
         rm -f "$drawn"
-        wine "$TEXT_PICTURE" "$drawn" "$text" "${options[@]}" >/dev/null 2>&1 || true
+        windows_probe text "$drawn" "$text" "${options[@]}" \
+            "background=$(probe colour "$shot" "$x" "$y")" >/dev/null || true
         options=("drawn=$drawn")
     fi
-    check "$what shows \"$text\"" probe text "$shot" $((x + inset)) $((y + inset)) \
-        $((w - 2 * inset)) $((h - 2 * inset)) "$text" "${options[@]}"
+    check "$what shows \"$text\"" probe text "$shot" "$x" "$y" "$w" "$h" "$text" "${options[@]}"
 }
 
 # check_picture WHAT SHOT PICTURE X Y (twips): the picture is shown with its corner there.

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Makes the Wine prefix WINEPREFIX afresh, or removes it, with no display: Wine sets it up
-# without showing anything.
+# without showing anything. The two system colours that Trelumo's windows show besides white get
+# Windows' own defaults, which a fresh prefix leaves white: the tooltip background (a field with
+# the focus) and the scroll-bar colour (the main window's background).
 #   wine_prefix.sh make|remove
 set -euo pipefail
 : "${WINEPREFIX:?WINEPREFIX names the Wine prefix}"
@@ -12,6 +14,8 @@ rm -rf "$WINEPREFIX"
 if [ "${1:-}" = make ]; then
     mkdir -p "$WINEPREFIX"
     wine wineboot --init >/dev/null 2>&1
+    wine reg add 'HKCU\Control Panel\Colors' /v InfoWindow /d '255 255 225' /f >/dev/null 2>&1
+    wine reg add 'HKCU\Control Panel\Colors' /v Scrollbar /d '200 200 200' /f >/dev/null 2>&1
     timeout 120 wineserver -w
     test -f "$WINEPREFIX/system.reg"
 fi

@@ -61,9 +61,14 @@ TextMatch match_text(const QImage& shot, const QRect& region, const QString& tex
     return match;
 }
 
-TextMatch match_drawn_text(const QImage& shot, const QRect& region, const QImage& drawn) {
+TextMatch match_drawn_text(const QImage& shot, const QRect& region, const QImage& picture) {
     const QRgb shown_background = dominant_colour(shot, region);
-    const QRgb drawn_background = dominant_colour(drawn, drawn.rect());
+    const QRgb drawn_background = dominant_colour(picture, picture.rect());
+    // The text is drawn on a background of its own: the region's takes its place.
+    QImage drawn = picture.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            if (drawn.pixel(x, y) == drawn_background) drawn.setPixel(x, y, shown_background);
     TextMatch match;
     match.shown = bounding_box(shot, region, [shown_background](QRgb pixel) {
         return differ(pixel, shown_background, ink_threshold);

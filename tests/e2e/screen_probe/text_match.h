@@ -23,6 +23,6 @@ TextMatch match_text(const QImage& shot, const QRect& region, const QString& tex
                      const QFont& font, QRgb colour);
 
 /// The same, with the text as drawn by the program's platform on a plain background.
-TextMatch match_drawn_text(const QImage& shot, const QRect& region, const QImage& drawn);
+TextMatch match_drawn_text(const QImage& shot, const QRect& region, const QImage& picture);
 
 }  // namespace probe

@@ -1,8 +1,12 @@
-// text_picture: draws a text as a Windows program draws it, for the end-to-end tests of
-// Trelumo.exe under Wine: black on white, through GDI, in the system's message font (the window's
-// default font) unless told, and saves it as a 32-bit BMP that screen_probe compares with a
-// screenshot.
-//   text_picture PICTURE.bmp TEXT [font=FAMILY] [points=N] [bold] [colour=#rrggbb]
+// windows_probe: answers the end-to-end tests' questions that only Windows itself can, for
+// Trelumo.exe under Wine.
+//   windows_probe text PICTURE.bmp TEXT [font=FAMILY] [points=N] [bold] [colour=#rrggbb]
+//                      [background=#rrggbb]
+//       draws TEXT as a Windows program draws it: through GDI, in black on white and in the
+//       system's message font (a window's default font) unless told, and saves it as a 32-bit
+//       BMP that screen_probe compares with a screenshot
+//   windows_probe client TITLE
+//       prints where the client area of the window titled TITLE starts on the screen, "x y"
 #include <windows.h>
 
 #include <cstdio>
@@ -32,25 +36,42 @@ bool save_bmp(const wchar_t* path, int width, int height, const void* pixels) {
     return std::fclose(out) == 0 && written;
 }
 
-}  // namespace
+COLORREF colour_named(const std::wstring& hex) {
+    const unsigned long rgb = std::stoul(hex, nullptr, 16);
+    return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
 
-int wmain(int argc, wchar_t* argv[]) {
-    if (argc < 3) {
-        std::fputs(
-            "usage: text_picture PICTURE.bmp TEXT [font=FAMILY] [points=N] [bold]"
-            " [colour=#rrggbb]\n",
-            stderr);
-        return 2;
+int usage() {
+    std::fputs(
+        "usage: windows_probe text PICTURE.bmp TEXT [font=FAMILY] [points=N] [bold]"
+        " [colour=#rrggbb] [background=#rrggbb]\n"
+        "       windows_probe client TITLE\n",
+        stderr);
+    return 2;
+}
+
+int client_command(const wchar_t* title) {
+    HWND window = FindWindowW(nullptr, title);
+    if (!window) {
+        std::fprintf(stderr, "no window titled %ls\n", title);
+        return 1;
     }
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    std::printf("%ld %ld\n", origin.x, origin.y);
+    return 0;
+}
+
+int text_command(int argc, wchar_t* argv[]) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
     LOGFONTW font = metrics.lfMessageFont;
-    COLORREF colour = RGB(0, 0, 0);
+    COLORREF colour = RGB(0, 0, 0), background = RGB(255, 255, 255);
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    for (int i = 3; i < argc; ++i) {
+    for (int i = 4; i < argc; ++i) {
         const std::wstring option = argv[i];
         if (option.starts_with(L"font=")) {
             wcsncpy(font.lfFaceName, option.c_str() + 5, LF_FACESIZE - 1);
@@ -60,8 +81,9 @@ int wmain(int argc, wchar_t* argv[]) {
         } else if (option == L"bold") {
             font.lfWeight = FW_BOLD;
         } else if (option.starts_with(L"colour=#")) {
-            const unsigned long rgb = std::stoul(option.substr(8), nullptr, 16);
-            colour = RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+            colour = colour_named(option.substr(8));
+        } else if (option.starts_with(L"background=#")) {
+            background = colour_named(option.substr(12));
         } else {
             std::fprintf(stderr, "unknown option %ls\n", option.c_str());
             return 2;
@@ -71,7 +93,7 @@ int wmain(int argc, wchar_t* argv[]) {
     HDC dc = CreateCompatibleDC(nullptr);
     HFONT handle = CreateFontIndirectW(&font);
     SelectObject(dc, handle);
-    const std::wstring text = argv[2];
+    const std::wstring text = argv[3];
     SIZE extent{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
     const int width = extent.cx + 40, height = extent.cy + 40;
@@ -87,19 +109,32 @@ int wmain(int argc, wchar_t* argv[]) {
     HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
     SelectObject(dc, bitmap);
     RECT all{0, 0, width, height};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    HBRUSH ground = CreateSolidBrush(background);
+    FillRect(dc, &all, ground);
+    DeleteObject(ground);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour);
     TextOutW(dc, 20, 20, text.c_str(), static_cast<int>(text.size()));
     GdiFlush();
 
-    const bool saved = save_bmp(argv[1], width, height, pixels);
+    const bool saved = save_bmp(argv[2], width, height, pixels);
     DeleteDC(dc);
     DeleteObject(bitmap);
     DeleteObject(handle);
     if (!saved) {
-        std::fprintf(stderr, "cannot write %ls\n", argv[1]);
+        std::fprintf(stderr, "cannot write %ls\n", argv[2]);
         return 1;
     }
     return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t* argv[]) {
+    // Screen coordinates in pixels, as the program under test, which is DPI aware, sees them.
+    SetProcessDPIAware();
+    const std::wstring command = argc > 1 ? argv[1] : L"";
+    if (command == L"text" && argc >= 4) return text_command(argc, argv);
+    if (command == L"client" && argc == 3) return client_command(argv[2]);
+    return usage();
 }
