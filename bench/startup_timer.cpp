@@ -3,6 +3,7 @@
 // milliseconds and the program's peak working set in KiB, and ends the program.
 //   startup_timer PROGRAM.exe
 #include <windows.h>
+// after windows.h, which it needs
 #include <psapi.h>
 
 #include <cstdio>
@@ -47,8 +48,8 @@ int wmain(int argc, wchar_t* argv[]) {
     PROCESS_INFORMATION process{};
     LARGE_INTEGER start;
     QueryPerformanceCounter(&start);
-    if (!CreateProcessW(argv[1], command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process)) {
+    if (!CreateProcessW(argv[1], command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
         std::fprintf(stderr, "cannot start the program: error %lu\n", GetLastError());
         return 1;
     }

@@ -24,7 +24,7 @@ for closer in "${closers[@]}"; do
     press alt+y a
     about_window=$(wait_for_window '^Acerca de Trelumo$')
     check_equal "the window with the keyboard focus" "Acerca de Trelumo" \
-        "$(xdotool getwindowfocus getwindowname)"
+        "$(focused_window_name)"
     focus_window "$main_window"
     press alt+y a
     check_equal "\"&Acerca de ...\" chosen again: About windows" 1 "$(visible_about_windows)"

@@ -3,7 +3,6 @@
 # and checks of texts, pictures and controls at their places. Sourced by the test scripts after
 # session.sh and check.sh.
 #   SCREEN_PROBE  the screen_probe program
-#   WINDOWS_PROBE for Trelumo.exe: the windows_probe program, which asks Windows itself
 
 : "${SCREEN_PROBE:?SCREEN_PROBE names the screen_probe program}"
 
@@ -46,11 +45,6 @@ find_client_top() {
                 if (colour[row] != "mixed" && colour[row] != colour[NR]) { print row; exit }
             print 0
         }')
-}
-
-windows_probe() {
-    : "${WINDOWS_PROBE:?WINDOWS_PROBE names the windows_probe program}"
-    wine "$WINDOWS_PROBE" "$@" 2>/dev/null | tr -d '\r'
 }
 
 # The colour of the client area's background, at its top-left corner.

@@ -4,6 +4,7 @@
 #   TRELUMO       the Linux program to start (start_trelumo may be given another), or
 #   TRELUMO_EXE   Trelumo.exe, started under Wine in the Wine prefix WINEPREFIX, which no other
 #                 test uses at the same time
+#   WINDOWS_PROBE for Trelumo.exe: the windows_probe program, which asks Windows itself
 #   E2E_OUTPUT    where screenshots and logs are kept
 
 if [ -n "${TRELUMO_EXE:-}" ]; then
@@ -100,9 +101,30 @@ wait_for_no_window() {
     done
 }
 
-# Gives a window the keyboard focus, as a click on it would; there is no window manager.
+# Gives a window the keyboard focus, as a click on it would; there is no window manager. Wine
+# makes a window of its own active when the X server's focus moves to it; when the focus is
+# there already, Windows is asked to make it active.
 focus_window() {
     timeout 10 xdotool windowfocus --sync "$1"
+    if [ "$program_platform" = wine ] && [ "$(xdotool getwindowfocus)" = "$1" ]; then
+        windows_probe activate "$(xdotool getwindowname "$1")" >/dev/null || true
+    fi
+}
+
+# The title of the window that has the keyboard focus. Without a window manager, Wine leaves the
+# X server's focus where it was when it makes a window of its own active: Windows tells which.
+focused_window_name() {
+    local name
+    name=$(xdotool getwindowfocus getwindowname)
+    if [ "$program_platform" = wine ] && [[ $name == *Trelumo* ]]; then
+        name=$(windows_probe active)
+    fi
+    printf '%s\n' "$name"
+}
+
+windows_probe() {
+    : "${WINDOWS_PROBE:?WINDOWS_PROBE names the windows_probe program}"
+    wine "$WINDOWS_PROBE" "$@" 2>/dev/null | tr -d '\r'
 }
 
 # Waits for Trelumo to end; its exit status goes to $trelumo_status, "running" if it does not end.

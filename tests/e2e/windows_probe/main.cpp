@@ -7,6 +7,10 @@
 //       BMP that screen_probe compares with a screenshot
 //   windows_probe client TITLE
 //       prints where the client area of the window titled TITLE starts on the screen, "x y"
+//   windows_probe activate TITLE
+//       makes the window titled TITLE the active one, as a click on it does
+//   windows_probe active
+//       prints the title of the active window
 #include <windows.h>
 
 #include <cstdio>
@@ -45,20 +49,29 @@ int usage() {
     std::fputs(
         "usage: windows_probe text PICTURE.bmp TEXT [font=FAMILY] [points=N] [bold]"
         " [colour=#rrggbb] [background=#rrggbb]\n"
-        "       windows_probe client TITLE\n",
+        "       windows_probe client|activate TITLE\n"
+        "       windows_probe active\n",
         stderr);
     return 2;
 }
 
-int client_command(const wchar_t* title) {
+int window_command(const std::wstring& command, const wchar_t* title) {
     HWND window = FindWindowW(nullptr, title);
     if (!window) {
         std::fprintf(stderr, "no window titled %ls\n", title);
         return 1;
     }
+    if (command == L"activate") return SetForegroundWindow(window) ? 0 : 1;
     POINT origin{0, 0};
     ClientToScreen(window, &origin);
     std::printf("%ld %ld\n", origin.x, origin.y);
+    return 0;
+}
+
+int active_command() {
+    wchar_t title[256] = L"";
+    GetWindowTextW(GetForegroundWindow(), title, 256);
+    std::printf("%ls\n", title);
     return 0;
 }
 
@@ -135,6 +148,8 @@ int wmain(int argc, wchar_t* argv[]) {
     SetProcessDPIAware();
     const std::wstring command = argc > 1 ? argv[1] : L"";
     if (command == L"text" && argc >= 4) return text_command(argc, argv);
-    if (command == L"client" && argc == 3) return client_command(argv[2]);
+    if ((command == L"client" || command == L"activate") && argc == 3)
+        return window_command(command, argv[2]);
+    if (command == L"active" && argc == 2) return active_command();
     return usage();
 }
