@@ -1,9 +1,10 @@
 # The end-to-end scenarios against Trelumo.exe under Wine, which draws its windows on each test's
 # private X server. The screenshots are read by the screen probe of a native build
 # (TRELUMO_SCREEN_PROBE, set by scripts/windows-tests); windows_probe asks Windows itself what
-# only it knows: texts as its GDI draws them, where a window's client area starts. The tests share one Wine prefix, made afresh for them
-# and removed afterwards, one test at a time: Wine's desktop and clipboard stay on the display
-# they started on, so each test ends Wine before the next one starts it.
+# only it knows: texts as its GDI draws them, where a window's client area starts, which window
+# is active. The tests share one Wine prefix, made afresh for them and removed afterwards, one
+# test at a time: Wine's desktop and clipboard stay on the display they started on, so each test
+# ends Wine before the next one starts it.
 set(TRELUMO_SCREEN_PROBE "" CACHE FILEPATH
     "screen_probe of a native build, for the end-to-end tests of Trelumo.exe under Wine")
 
@@ -13,6 +14,7 @@ target_link_libraries(windows_probe PRIVATE gdi32 user32 trelumo_warnings)
 
 if(NOT TRELUMO_SCREEN_PROBE)
     message(STATUS "No TRELUMO_SCREEN_PROBE: the end-to-end tests of Trelumo.exe are left out")
+    unset(TRELUMO_WINE_ENVIRONMENT CACHE)
     return()
 endif()
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Windows packages, made by `cpack` from the Windows build: the portable ZIP holds Trelumo.exe
-# and its help document; the installer, under Wine, installs silently into a folder of the test's
-# choosing with a Start-menu entry that starts the program, and its uninstaller, run silently,
-# leaves nothing of Trelumo behind.
+# and its help document, which F1 finds when the program is started from the unpacked folder; the
+# installer, under Wine, installs silently into a folder of the test's choosing with a Start-menu
+# entry that starts the program, and its uninstaller, run silently, leaves nothing of Trelumo
+# behind.
 #   TRELUMO_BUILD  the Windows build folder     TRELUMO_VERSION  the version
 #   WINEPREFIX     a Wine prefix no other test uses at the same time
 set -euo pipefail
@@ -17,11 +18,20 @@ echo "cpack took $(($(date +%s) - started)) s"
 name="Trelumo-$TRELUMO_VERSION-win64"
 installer="$session_dir/cpack/$name.exe"
 check "installer $name.exe made" test -f "$installer"
+zip="$session_dir/cpack/$name.zip"
 check_equal "the portable ZIP's files" \
     "$name/LICENSE.txt $name/Trelumo.exe $name/help/trelumo.html" \
-    "$(unzip -Z1 "$session_dir/cpack/$name.zip" | grep -v '/$' | sort | xargs)"
+    "$(cmake -E tar tf "$zip" | grep -v '/$' | sort | xargs)"
 
 drive_c="$WINEPREFIX/drive_c"
+start_x_server
+(cd "$drive_c" && cmake -E tar xf "$zip")
+start_trelumo "$drive_c/$name/Trelumo.exe"
+press F1
+check "F1 in the unpacked program shows its help" wait_for_window '^Ayuda de Trelumo$'
+stop_wine
+rm -r "${drive_c:?}/$name"
+
 parent="$drive_c/Pruebas"
 folder="$parent/Trelumo"
 start_menu="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Trelumo"
@@ -29,7 +39,6 @@ uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Trelumo'
 mkdir -p "$parent"
 files_before=$(cd "$drive_c" && find . | sort)
 
-start_x_server
 # NSIS takes the folder from the rest of the command line, unquoted: it has no space.
 wine "$installer" /S '/D=C:\Pruebas\Trelumo' >/dev/null 2>&1
 check "Trelumo.exe installed" test -f "$folder/Trelumo.exe"
