@@ -97,8 +97,7 @@ void say_missing(const std::string& help_file, const std::filesystem::path& soug
     std::wstring places;
     for (const auto& folder : help_folders()) places += L"\n" + (folder / sought).wstring();
     const std::wstring text =
-        wide("No se encuentra el archivo de ayuda «" + help_file + "». Se ha buscado en:") +
-        places;
+        wide("No se encuentra el archivo de ayuda «" + help_file + "». Se ha buscado en:") + places;
     MessageBoxW(GetActiveWindow(), text.c_str(), wide(app::title()).c_str(),
                 MB_OK | MB_ICONWARNING);
 }

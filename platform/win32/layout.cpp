@@ -70,10 +70,10 @@ Controls::~Controls() {
 void Controls::create(HWND parent, std::span<const ControlLayout> layout, UINT dpi) {
     parent_ = parent;
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr,
-                                instance, nullptr);
+    tooltips_ =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr, instance, nullptr);
     for (const ControlLayout& control : layout) {
         const HWND hwnd = CreateWindowExW(
             ex_style_of(control), class_of(control.kind), wide(control.caption).c_str(),
