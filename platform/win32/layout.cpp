@@ -123,6 +123,7 @@ HFONT Controls::font_for(const Font* font, UINT dpi) {
     description.lfWeight = font->bold ? FW_BOLD : FW_NORMAL;
     description.lfCharSet = ANSI_CHARSET;
     description.lfQuality = DEFAULT_QUALITY;
+    description.lfPitchAndFamily = VARIABLE_PITCH | font->family;
     lstrcpynW(description.lfFaceName, font->face, LF_FACESIZE);
     return made = CreateFontIndirectW(&description);
 }
