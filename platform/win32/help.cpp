@@ -9,6 +9,7 @@
 #include "platform/win32/application.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window.h"
+#include "platform/win32/window_placement.h"
 
 namespace trelumo {
 namespace {
@@ -42,6 +43,7 @@ public:
         set_initial_focus(text_);
         set_font(dpi());
         fit_text();
+        centre_on_screen(hwnd());
     }
 
     void open(const std::filesystem::path& document) {
