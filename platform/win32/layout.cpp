@@ -91,6 +91,13 @@ void Controls::create(HWND parent, std::span<const ControlLayout> layout, UINT d
             SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         }
     }
+    // Labels and pictures lie under the other controls, as drawings on the window would.
+    for (const Entry& entry : entries_) {
+        const ControlKind kind = entry.layout->kind;
+        if (kind == ControlKind::label || kind == ControlKind::picture)
+            SetWindowPos(entry.hwnd, HWND_BOTTOM, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     lay_out(dpi);
 }
 
