@@ -35,8 +35,8 @@ void AmountEdit::notified(WORD code) {
 
 std::wstring AmountEdit::wide_text() const {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit_)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(edit_, text.data(),
-                                                        static_cast<int>(text.size()))));
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(edit_, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 

@@ -32,14 +32,14 @@ VersionRecord read_version_record() {
         return values;
     void* item = nullptr;
     UINT length = 0;
-    if (VerQueryValueW(record.data(), L"\\", &item, &length) && length >= sizeof(VS_FIXEDFILEINFO)) {
+    if (VerQueryValueW(record.data(), L"\\", &item, &length) &&
+        length >= sizeof(VS_FIXEDFILEINFO)) {
         const auto* numbers = static_cast<const VS_FIXEDFILEINFO*>(item);
         values.major = HIWORD(numbers->dwFileVersionMS);
         values.minor = LOWORD(numbers->dwFileVersionMS);
         values.revision = HIWORD(numbers->dwFileVersionLS);
     }
-    if (VerQueryValueW(record.data(), L"\\StringFileInfo\\040A04B0\\ProductName", &item,
-                       &length) &&
+    if (VerQueryValueW(record.data(), L"\\StringFileInfo\\040A04B0\\ProductName", &item, &length) &&
         length > 1)
         values.title = utf8(static_cast<const wchar_t*>(item));
     return values;

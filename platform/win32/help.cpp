@@ -9,6 +9,7 @@
 #include "platform/win32/application.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window.h"
+#include "platform/win32/window_placement.h"
 
 namespace trelumo {
 namespace {
@@ -42,6 +43,7 @@ public:
         set_initial_focus(text_);
         set_font(dpi());
         fit_text();
+        centre_on_screen(hwnd());
     }
 
     void open(const std::filesystem::path& document) {
@@ -97,8 +99,7 @@ void say_missing(const std::string& help_file, const std::filesystem::path& soug
     std::wstring places;
     for (const auto& folder : help_folders()) places += L"\n" + (folder / sought).wstring();
     const std::wstring text =
-        wide("No se encuentra el archivo de ayuda «" + help_file + "». Se ha buscado en:") +
-        places;
+        wide("No se encuentra el archivo de ayuda «" + help_file + "». Se ha buscado en:") + places;
     MessageBoxW(GetActiveWindow(), text.c_str(), wide(app::title()).c_str(),
                 MB_OK | MB_ICONWARNING);
 }

@@ -16,7 +16,8 @@ std::optional<WORD> key_named(std::string name) {
     if (name == "TAB") return VK_TAB;
     int number = 0;
     if (name.size() >= 2 && name[0] == 'F') {
-        const auto [end, error] = std::from_chars(name.data() + 1, name.data() + name.size(), number);
+        const auto [end, error] =
+            std::from_chars(name.data() + 1, name.data() + name.size(), number);
         if (error == std::errc() && end == name.data() + name.size() && number >= 1 && number <= 12)
             return static_cast<WORD>(VK_F1 + number - 1);
     }
@@ -34,8 +35,9 @@ bool send_keys(std::string_view keys, HWND fallback) {
     if (!key || !target) return false;
     const UINT scan_code = MapVirtualKeyW(*key, MAPVK_VK_TO_VSC);
     MSG press{target, WM_KEYDOWN, *key, static_cast<LPARAM>(1 | (scan_code << 16)), 0, {}};
-    MSG release{target, WM_KEYUP, *key,
-                static_cast<LPARAM>(1 | (scan_code << 16) | (1u << 30) | (1u << 31)), 0, {}};
+    MSG release{target, WM_KEYUP,
+                *key,   static_cast<LPARAM>(1 | (scan_code << 16) | (1u << 30) | (1u << 31)),
+                0,      {}};
     process_message(press);
     process_message(release);
     return true;

@@ -70,10 +70,10 @@ Controls::~Controls() {
 void Controls::create(HWND parent, std::span<const ControlLayout> layout, UINT dpi) {
     parent_ = parent;
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr,
-                                instance, nullptr);
+    tooltips_ =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr, instance, nullptr);
     for (const ControlLayout& control : layout) {
         const HWND hwnd = CreateWindowExW(
             ex_style_of(control), class_of(control.kind), wide(control.caption).c_str(),
@@ -90,6 +90,13 @@ void Controls::create(HWND parent, std::span<const ControlLayout> layout, UINT d
             tool.lpszText = text.data();
             SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         }
+    }
+    // Labels and pictures lie under the other controls, as drawings on the window would.
+    for (const Entry& entry : entries_) {
+        const ControlKind kind = entry.layout->kind;
+        if (kind == ControlKind::label || kind == ControlKind::picture)
+            SetWindowPos(entry.hwnd, HWND_BOTTOM, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     lay_out(dpi);
 }
@@ -123,6 +130,7 @@ HFONT Controls::font_for(const Font* font, UINT dpi) {
     description.lfWeight = font->bold ? FW_BOLD : FW_NORMAL;
     description.lfCharSet = ANSI_CHARSET;
     description.lfQuality = DEFAULT_QUALITY;
+    description.lfPitchAndFamily = VARIABLE_PITCH | font->family;
     lstrcpynW(description.lfFaceName, font->face, LF_FACESIZE);
     return made = CreateFontIndirectW(&description);
 }

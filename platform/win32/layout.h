@@ -21,6 +21,7 @@ struct Font {
     const wchar_t* face;
     int points;
     bool bold;
+    BYTE family = FF_DONTCARE;  // what stands in where the face is missing (FF_ROMAN: a serif)
 };
 
 /// No colour of the control's own: the window's background, the system's text colour.

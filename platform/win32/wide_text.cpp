@@ -26,7 +26,8 @@ std::string utf8(std::wstring_view wide) {
 int utf16_units(std::wstring_view text, int code_points) {
     int units = 0;
     for (int point = 0; point < code_points && units < static_cast<int>(text.size()); ++point) {
-        const bool pair = IS_HIGH_SURROGATE(text[units]) && units + 1 < static_cast<int>(text.size());
+        const bool pair =
+            IS_HIGH_SURROGATE(text[units]) && units + 1 < static_cast<int>(text.size());
         units += pair ? 2 : 1;
     }
     return units;

@@ -23,9 +23,9 @@ void register_class(const wchar_t* name, ColourValue background, WNDPROC procedu
     window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     window_class.hbrBackground = brush_of(background);
     window_class.lpszClassName = name;
-    window_class.hIcon = static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON,
-                                                       GetSystemMetrics(SM_CXICON),
-                                                       GetSystemMetrics(SM_CYICON), 0));
+    window_class.hIcon =
+        static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
     window_class.hIconSm = static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON,
                                                          GetSystemMetrics(SM_CXSMICON),
                                                          GetSystemMetrics(SM_CYSMICON), 0));

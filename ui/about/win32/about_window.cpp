@@ -57,9 +57,9 @@ LRESULT AboutWindow::handle_message(UINT message, WPARAM w, LPARAM l) {
         }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
-            if (const HBRUSH brush = controls_.colours(reinterpret_cast<HWND>(l),
-                                                       reinterpret_cast<HDC>(w),
-                                                       frmabout_layout::back_colour))
+            if (const HBRUSH brush =
+                    controls_.colours(reinterpret_cast<HWND>(l), reinterpret_cast<HDC>(w),
+                                      frmabout_layout::back_colour))
                 return reinterpret_cast<LRESULT>(brush);
             break;
         default:

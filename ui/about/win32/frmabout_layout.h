@@ -21,6 +21,7 @@ inline constexpr trelumo::ColourValue back_colour = 0x8000000F;
 inline constexpr trelumo::ColourValue black = 0x00000000;
 inline constexpr trelumo::ColourValue blue = 0x00FF0000;
 
+// clang-format off
 inline constexpr std::array<trelumo::ControlLayout, 6> controls{{
     {.name = "cmdOK", .id = cmdOK, .kind = ControlKind::push_button,
      .left = 1080, .top = 2040, .width = 1335, .height = 375, .caption = "Aceptar",
@@ -48,5 +49,6 @@ inline constexpr std::array<trelumo::LineLayout, 2> lines{{
     {.name = "Line1(1)", .x1 = 120, .y1 = 1920, .x2 = 3360, .y2 = 1920, .colour = 0x00808080,
      .width = 1},
 }};
+// clang-format on
 
 }  // namespace frmabout_layout

@@ -19,9 +19,10 @@ inline constexpr int client_height = 1815;
 /// The window's own colour: system colour 0.
 inline constexpr trelumo::ColourValue back_colour = trelumo::scroll_bar_colour;
 
-inline constexpr trelumo::Font times_bold{L"Times New Roman", 12, true};
+inline constexpr trelumo::Font times_bold{L"Times New Roman", 12, true, FF_ROMAN};
 inline constexpr const char* field_tooltip = "Introduzca valor y pulse TAB";
 
+// clang-format off
 inline constexpr std::array<trelumo::ControlLayout, 9> controls{{
     {.name = "Label1", .id = Label1, .kind = ControlKind::label,
      .left = 240, .top = 360, .width = 855, .height = 255, .caption = "Euros:"},
@@ -50,5 +51,6 @@ inline constexpr std::array<trelumo::ControlLayout, 9> controls{{
      .left = 2760, .top = 480, .width = 480, .height = 480, .picture = FDCHA_PICTURE,
      .visible = false},
 }};
+// clang-format on
 
 }  // namespace euro_layout

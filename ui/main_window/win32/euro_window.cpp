@@ -76,9 +76,8 @@ LRESULT EuroWindow::handle_message(UINT message, WPARAM w, LPARAM l) {
             return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
-            if (const HBRUSH brush = controls_.colours(reinterpret_cast<HWND>(l),
-                                                       reinterpret_cast<HDC>(w),
-                                                       euro_layout::back_colour))
+            if (const HBRUSH brush = controls_.colours(
+                    reinterpret_cast<HWND>(l), reinterpret_cast<HDC>(w), euro_layout::back_colour))
                 return reinterpret_cast<LRESULT>(brush);
             break;
         default:
