@@ -16,6 +16,9 @@ if [ "${1:-}" = make ]; then
     wine wineboot --init >/dev/null 2>&1
     wine reg add 'HKCU\Control Panel\Colors' /v InfoWindow /d '255 255 225' /f >/dev/null 2>&1
     wine reg add 'HKCU\Control Panel\Colors' /v Scrollbar /d '200 200 200' /f >/dev/null 2>&1
+    # Liberation Serif, which has Times New Roman's metrics, stands in for it, as it does for Qt.
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' \
+        /d 'Liberation Serif' /f >/dev/null 2>&1
     # No window manager sends Wine its request to take the focus: the X server's focus moving
     # to a window of Wine's makes that window active instead.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseTakeFocus /d N /f >/dev/null 2>&1
