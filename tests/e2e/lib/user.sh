@@ -21,6 +21,14 @@ put_on_clipboard() {
         ((++tries < 100)) || { echo "the clipboard does not take the text" >&2; return 1; }
         sleep 0.05
     done
+    # Wine learns of the X server's new clipboard owner in a while: until it has, Windows'
+    # clipboard still holds the old text, and Wine may yet take it back from a copy.
+    if [ "$program_platform" = wine ]; then
+        tries=0
+        until [ "$(windows_probe clipboard)" = "$1" ]; do
+            ((++tries < 40)) || { echo "Windows' clipboard does not take the text" >&2; return 1; }
+        done
+    fi
 }
 
 # Pastes text into the window that has the focus: onto the clipboard, then ctrl+v.

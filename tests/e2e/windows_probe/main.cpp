@@ -11,6 +11,8 @@
 //       makes the window titled TITLE the active one, as a click on it does
 //   windows_probe active
 //       prints the title of the active window
+//   windows_probe clipboard
+//       prints the text on Windows' clipboard, in UTF-8
 #include <windows.h>
 
 #include <cstdio>
@@ -50,7 +52,7 @@ int usage() {
         "usage: windows_probe text PICTURE.bmp TEXT [font=FAMILY] [points=N] [bold]"
         " [colour=#rrggbb] [background=#rrggbb]\n"
         "       windows_probe client|activate TITLE\n"
-        "       windows_probe active\n",
+        "       windows_probe active|clipboard\n",
         stderr);
     return 2;
 }
@@ -72,6 +74,24 @@ int active_command() {
     wchar_t title[256] = L"";
     GetWindowTextW(GetForegroundWindow(), title, 256);
     std::printf("%ls\n", title);
+    return 0;
+}
+
+int clipboard_command() {
+    std::string text;
+    if (OpenClipboard(nullptr)) {
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
+                const int size =
+                    WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+                text.resize(size > 0 ? size - 1 : 0);
+                WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), size, nullptr, nullptr);
+                GlobalUnlock(data);
+            }
+        }
+        CloseClipboard();
+    }
+    std::fwrite(text.data(), 1, text.size(), stdout);
     return 0;
 }
 
@@ -151,5 +171,6 @@ int wmain(int argc, wchar_t* argv[]) {
     if ((command == L"client" || command == L"activate") && argc == 3)
         return window_command(command, argv[2]);
     if (command == L"active" && argc == 2) return active_command();
+    if (command == L"clipboard" && argc == 2) return clipboard_command();
     return usage();
 }
