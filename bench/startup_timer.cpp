@@ -1,7 +1,7 @@
 // Starts a Windows program and times it to its first paint: from CreateProcess until the program
 // waits for input with a visible window that has nothing left to paint. Then prints that time in
 // milliseconds and the program's peak working set in KiB, and ends the program.
-//   startup_timer PROGRAM.exe
+//   startup_timer PROGRAM.exe [ARGUMENT]
 #include <windows.h>
 // after windows.h, which it needs
 #include <psapi.h>
@@ -38,11 +38,12 @@ double milliseconds_since(const LARGE_INTEGER& start) {
 }  // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
-    if (argc != 2) {
-        std::fputs("usage: startup_timer PROGRAM.exe\n", stderr);
+    if (argc != 2 && argc != 3) {
+        std::fputs("usage: startup_timer PROGRAM.exe [ARGUMENT]\n", stderr);
         return 2;
     }
     std::wstring command_line = L"\"" + std::wstring(argv[1]) + L"\"";
+    if (argc == 3) command_line += L" " + std::wstring(argv[2]);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};

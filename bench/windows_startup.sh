@@ -10,8 +10,10 @@ set -euo pipefail
 build=${1:-build-windows}
 runs=${2:-20}
 timer="$build/bench/startup_timer.exe"
-declare -A programs=([bare]="$build/bench/bare_window.exe" [trelumo]="$build/ui/win32/Trelumo.exe")
-for program in "$timer" "${programs[@]}"; do
+declare -A programs=([bare]="$build/bench/bare_window.exe"
+                     [controls]="$build/bench/bare_window.exe common-controls"
+                     [trelumo]="$build/ui/win32/Trelumo.exe")
+for program in "$timer" "$build/bench/bare_window.exe" "$build/ui/win32/Trelumo.exe"; do
     [ -f "$program" ] || { echo "no $program: run scripts/windows-tests" >&2; exit 1; }
 done
 
@@ -30,17 +32,20 @@ finish() {
 }
 trap finish EXIT
 until grep -q '^[0-9]' "$scratch/display" 2>/dev/null; do sleep 0.05; done
-export DISPLAY=":$(head -n1 "$scratch/display")"
+DISPLAY=":$(head -n1 "$scratch/display")"
+export DISPLAY
 
 # Wine's server and desktop stay up through the run, and each program is started once before
 # the timed runs, so that neither pays for Wine starting or for a cold file cache.
 wineserver -p
-for kind in bare trelumo; do wine "$timer" "${programs[$kind]}" >/dev/null 2>&1; done
+# shellcheck disable=SC2086 # a program and its argument
+for kind in bare controls trelumo; do wine "$timer" ${programs[$kind]} >/dev/null 2>&1; done
 
 declare -A times memory
 for ((i = 0; i < runs; i++)); do
-    for kind in bare trelumo; do
-        read -r ms kb < <(LANG=es_ES.UTF-8 wine "$timer" "${programs[$kind]}" 2>/dev/null |
+    for kind in bare controls trelumo; do
+        # shellcheck disable=SC2086 # a program and its argument
+        read -r ms kb < <(LANG=es_ES.UTF-8 wine "$timer" ${programs[$kind]} 2>/dev/null |
             tr -d '\r')
         times[$kind]+="$ms "
         memory[$kind]+="$kb "
@@ -51,13 +56,15 @@ median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{a[NR]=$1} END {print (NR
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.3f", a / b}'; }
 row() {  # title, values array name
     local -n values=$2
-    local bare trelumo
+    local bare controls trelumo
     bare=$(echo "${values[bare]}" | median)
+    controls=$(echo "${values[controls]}" | median)
     trelumo=$(echo "${values[trelumo]}" | median)
-    printf '%-30s %12s %12s %14s\n' "$1" "$bare" "$trelumo" "$(ratio "$trelumo" "$bare")"
+    printf '%-28s %12s %16s %12s %13s\n' "$1" "$bare" "$controls" "$trelumo" \
+        "$(ratio "$trelumo" "$bare")"
 }
 
-printf '%-30s %12s %12s %14s\n' "under Wine, median of $runs" "bare window" "Trelumo.exe" \
-    "Trelumo/bare"
+printf '%-28s %12s %16s %12s %13s\n' "under Wine, median of $runs" "bare window" \
+    "+common controls" "Trelumo.exe" "Trelumo/bare"
 row "time to first paint (ms)" times
 row "peak working set (KiB)" memory
