@@ -102,12 +102,14 @@ wait_for_no_window() {
 }
 
 # Gives a window the keyboard focus, as a click on it would; there is no window manager. Wine
-# makes a window of its own active when the X server's focus moves to it; when the focus is
+# makes a window of Trelumo's active when the X server's focus moves to it; when the focus is
 # there already, Windows is asked to make it active.
 focus_window() {
+    local name
     timeout 10 xdotool windowfocus --sync "$1"
-    if [ "$program_platform" = wine ] && [ "$(xdotool getwindowfocus)" = "$1" ]; then
-        windows_probe activate "$(xdotool getwindowname "$1")" >/dev/null || true
+    name=$(xdotool getwindowname "$1")
+    if [ "$program_platform" = wine ] && [[ $name == *Trelumo* ]]; then
+        windows_probe activate "$name" >/dev/null || true
     fi
 }
 

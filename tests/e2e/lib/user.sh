@@ -2,6 +2,11 @@
 # What a person does at the keyboard, and the clipboard, through the X server. Sourced by the
 # test scripts after session.sh.
 
+# Clicks a window's close control: the request to close that a window manager sends.
+request_close() {
+    python3 "$(dirname "${BASH_SOURCE[0]}")/close_request.py" "$1"
+}
+
 # Presses keys one after the other, as xdotool names them (Tab, ctrl+c, alt+y, F1, ...).
 press() {
     xdotool key --delay 40 "$@"
