@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# "&Acerca de ..." from the keyboard opens one About window, with the focus on "Aceptar"; Esc or
-# Enter closes it and the program goes on; opened again, it is one window still.
+# "&Acerca de ..." from the keyboard opens one About window, with the focus on "Aceptar"; Esc,
+# Enter, a click on "Aceptar" or the window's close control closes it and the program goes on;
+# opened again, it is one window still.
 set -euo pipefail
 test_name=about
 source "$(dirname "$0")/lib/e2e.sh"
 
-# closed by | key
+# closed by       | key, or a click
 closers=(
-  "Esc      | Escape"
-  "Enter    | Return"
+  "Esc             | Escape"
+  "Enter           | Return"
+  "Aceptar clicked | click"
+  "close control   | close"
 )
 
 visible_about_windows() {
@@ -33,14 +36,22 @@ for closer in "${closers[@]}"; do
     press alt+y a
     about_window=$(wait_for_window '^Acerca de Trelumo$')
     check_equal "the window with the keyboard focus" "Acerca de Trelumo" \
-        "$(xdotool getwindowfocus getwindowname)"
+        "$(focused_window_name)"
     check_equal "a fixed dialog: no minimize or maximize asked of the window manager" \
         "functions 0 decorations 0" "$(minimize_and_maximize_asked "$about_window")"
     focus_window "$main_window"
     press alt+y a
     check_equal "\"&Acerca de ...\" chosen again: About windows" 1 "$(visible_about_windows)"
     focus_window "$about_window"
-    press "$key"
+    if [ "$key" = click ]; then
+        client_top=0
+        read -r x y w h < <(control_rect "${cmdOK[@]}")
+        xdotool mousemove --window "$about_window" $((x + w / 2)) $((y + h / 2)) click 1
+    elif [ "$key" = close ]; then
+        request_close "$about_window"
+    else
+        press "$key"
+    fi
     check "$how closes the About window" wait_for_no_window '^Acerca de Trelumo$'
     check "the program goes on after $how" trelumo_running
 done

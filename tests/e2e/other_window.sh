@@ -12,7 +12,7 @@ type_text 12
 start_client "$E2E_OUTPUT/other_window_xmessage.log" xmessage -name otra "Otra ventana"
 other_window=$(wait_for_window '^otra$')
 focus_window "$other_window"
-check_equal "the window with the keyboard focus" otra "$(xdotool getwindowfocus getwindowname)"
+check_equal "the window with the keyboard focus" otra "$(focused_window_name)"
 focus_window "$main_window"
 check_equal "back in Trelumo: the euro field" 12 "$(field_text)"
 

@@ -25,10 +25,19 @@ px() {
     echo $(($1 / 15))
 }
 
-# Where the client area starts below the menu bar of a main window's screenshot: the row after the
-# menu bar's bottom line, the first row across the whole width in one colour other than the
-# window's background (the colour of its bottom row). Sets client_top.
+# Where the client area starts below the menu bar of the main window's screenshot. Qt ends its
+# menu bar with a line: the row after it, the first row across the whole width in one colour other
+# than the window's background (the colour of its bottom row). Windows may draw the menu bar in
+# the window's own colour, with no line: Windows itself tells where the client area starts, and
+# the window's place on the X server where the screenshot starts. Sets client_top.
 find_client_top() {
+    if [ "$program_platform" = wine ]; then
+        local client_y window_y
+        read -r _ client_y < <(windows_probe client Trelumo)
+        window_y=$(xwininfo -id "$main_window" | awk '/Absolute upper-left Y/ {print $NF}')
+        client_top=$((client_y - window_y))
+        return
+    fi
     client_top=$(probe rows "$1" | awk '
         { colour[NR] = $2 }
         END {
@@ -90,12 +99,20 @@ check_nothing() {
 }
 
 # check_text WHAT SHOT TEXT X Y W H (twips) [INSET [probe options]]: the rectangle, less INSET
-# pixels on each side (a field's frame), shows exactly TEXT.
+# pixels on each side (a field's frame), shows exactly TEXT. For Trelumo.exe the text is drawn
+# by Windows itself, with the same options, on the background at the rectangle's corner.
 check_text() {
-    local what=$1 shot=$2 text=$3 x y w h inset=${8:-0}
+    local what=$1 shot=$2 text=$3 x y w h inset=${8:-0} options=("${@:9}")
     read -r x y w h < <(control_rect "$4" "$5" "$6" "$7")
-    check "$what shows \"$text\"" probe text "$shot" $((x + inset)) $((y + inset)) \
-        $((w - 2 * inset)) $((h - 2 * inset)) "$text" "${@:9}"
+    x=$((x + inset)) y=$((y + inset)) w=$((w - 2 * inset)) h=$((h - 2 * inset))
+    if [ "$program_platform" = wine ]; then
+        local drawn="$session_dir/text.bmp"
+        rm -f "$drawn"
+        windows_probe text "$drawn" "$text" "${options[@]}" \
+            "background=$(probe colour "$shot" "$x" "$y")" >/dev/null || true
+        options=("drawn=$drawn")
+    fi
+    check "$what shows \"$text\"" probe text "$shot" "$x" "$y" "$w" "$h" "$text" "${options[@]}"
 }
 
 # check_picture WHAT SHOT PICTURE X Y (twips): the picture is shown with its corner there.

@@ -1,10 +1,20 @@
 # shellcheck shell=bash
 # A private X server for one end-to-end test, the program under test on it, other clients, and
 # the cleaning up of all of them when the test ends. Sourced by the test scripts.
-#   TRELUMO       the program to start (start_trelumo may be given another)
+#   TRELUMO       the Linux program to start (start_trelumo may be given another), or
+#   TRELUMO_EXE   Trelumo.exe, started under Wine in the Wine prefix WINEPREFIX, which no other
+#                 test uses at the same time
+#   WINDOWS_PROBE for Trelumo.exe: the windows_probe program, which asks Windows itself
 #   E2E_OUTPUT    where screenshots and logs are kept
 
-: "${TRELUMO:?TRELUMO names the program under test}"
+if [ -n "${TRELUMO_EXE:-}" ]; then
+    : "${WINEPREFIX:?WINEPREFIX names the Wine prefix Trelumo.exe runs in}"
+    program_platform=wine
+    export WINEPREFIX WINEDEBUG=${WINEDEBUG:--all}
+else
+    : "${TRELUMO:?TRELUMO or TRELUMO_EXE names the program under test}"
+    program_platform=qt
+fi
 : "${E2E_OUTPUT:?E2E_OUTPUT names the folder for screenshots and logs}"
 mkdir -p "$E2E_OUTPUT"
 
@@ -17,6 +27,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/x_server.sh"
 end_session() {
     local pid
     for pid in "${client_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    [ "$program_platform" != wine ] || stop_wine
     stop_private_x_server
     rm -rf "$session_dir"
 }
@@ -26,6 +37,14 @@ trap end_session EXIT
 start_x_server() {
     start_private_x_server "$session_dir"
     export XDG_RUNTIME_DIR="$session_dir"
+    # Wine's own processes (the desktop, the clipboard) stay on the display they started on.
+    [ "$program_platform" != wine ] || stop_wine
+}
+
+# Ends every Windows program in the Wine prefix, and Wine's server with them.
+stop_wine() {
+    wineserver -k 2>/dev/null || true
+    timeout 30 wineserver -w 2>/dev/null || true
 }
 
 # Starts a client in the background and remembers it for the cleaning up; its pid in $last_pid.
@@ -38,11 +57,17 @@ start_client() {
 }
 
 # Starts Trelumo as a Spanish user would, on the X server, and waits for its main window, whose
-# id goes to $main_window.
+# id goes to $main_window. Another program, or for Trelumo.exe another command line to Wine, may
+# be given.
 start_trelumo() {
-    local program=${1:-$TRELUMO}
-    start_client "$E2E_OUTPUT/${test_name:-trelumo}.log" \
-        env QT_QPA_PLATFORM=xcb LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8 "$program"
+    local log="$E2E_OUTPUT/${test_name:-trelumo}.log"
+    if [ "$program_platform" = wine ]; then
+        [ $# -gt 0 ] || set -- "$TRELUMO_EXE"
+        start_client "$log" env LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8 wine "$@"
+    else
+        start_client "$log" \
+            env QT_QPA_PLATFORM=xcb LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8 "${1:-$TRELUMO}"
+    fi
     trelumo_pid=$last_pid
     main_window=$(wait_for_window '^Trelumo$')
     focus_window "$main_window"
@@ -65,9 +90,32 @@ wait_for_no_window() {
     done
 }
 
-# Gives a window the keyboard focus, as a click on it would; there is no window manager.
+# Gives a window the keyboard focus, as a click on it would; there is no window manager. Wine
+# makes a window of Trelumo's active when the X server's focus moves to it; when the focus is
+# there already, Windows is asked to make it active.
 focus_window() {
+    local name
     timeout 10 xdotool windowfocus --sync "$1"
+    name=$(xdotool getwindowname "$1")
+    if [ "$program_platform" = wine ] && [[ $name == *Trelumo* ]]; then
+        windows_probe activate "$name" >/dev/null || true
+    fi
+}
+
+# The title of the window that has the keyboard focus. Without a window manager, Wine leaves the
+# X server's focus where it was when it makes a window of its own active: Windows tells which.
+focused_window_name() {
+    local name
+    name=$(xdotool getwindowfocus getwindowname)
+    if [ "$program_platform" = wine ] && [[ $name == *Trelumo* ]]; then
+        name=$(windows_probe active)
+    fi
+    printf '%s\n' "$name"
+}
+
+windows_probe() {
+    : "${WINDOWS_PROBE:?WINDOWS_PROBE names the windows_probe program}"
+    wine "$WINDOWS_PROBE" "$@" 2>/dev/null | tr -d '\r'
 }
 
 # Waits for Trelumo to end; its exit status goes to $trelumo_status, "running" if it does not end.

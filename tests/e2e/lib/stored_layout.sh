@@ -26,5 +26,10 @@ lblTitle=(1320 240 1605 240)
 lblVersion=(1320 540 1245 225)
 Line1=(120 1920 3240 0)
 
-# The colours the fields are drawn in: the tooltip yellow of a field with the focus.
-highlight='#ffffdc'
+# The colours the fields are drawn in: the tooltip yellow of a field with the focus (Qt's, or
+# Windows' system colour COLOR_INFOBK, as the tests' Wine prefix sets it).
+if [ "$program_platform" = wine ]; then
+    highlight='#ffffe1'
+else
+    highlight='#ffffdc'
+fi

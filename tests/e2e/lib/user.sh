@@ -2,6 +2,11 @@
 # What a person does at the keyboard, and the clipboard, through the X server. Sourced by the
 # test scripts after session.sh.
 
+# Clicks a window's close control: the request to close that a window manager sends.
+request_close() {
+    python3 "$(dirname "${BASH_SOURCE[0]}")/close_request.py" "$1"
+}
+
 # Presses keys one after the other, as xdotool names them (Tab, ctrl+c, alt+y, F1, ...).
 press() {
     xdotool key --delay 40 "$@"
@@ -24,6 +29,14 @@ put_on_clipboard() {
         ((++tries < 100)) || { echo "the $selection selection does not take the text" >&2; return 1; }
         sleep 0.05
     done
+    # Wine learns of the X server's new clipboard owner in a while: until it has, Windows'
+    # clipboard still holds the old text, and Wine may yet take it back from a copy.
+    if [ "$program_platform" = wine ]; then
+        tries=0
+        until [ "$(windows_probe clipboard)" = "$1" ]; do
+            ((++tries < 40)) || { echo "Windows' clipboard does not take the text" >&2; return 1; }
+        done
+    fi
 }
 
 # Pastes text into the window that has the focus: onto the clipboard, then ctrl+v.

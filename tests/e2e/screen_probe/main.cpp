@@ -9,6 +9,9 @@
 //   screen_probe text SHOT X Y W H TEXT [font=FAMILY] [points=N] [bold] [colour=#rrggbb]
 //                                              succeeds when the region shows exactly TEXT, drawn
 //                                              in the toolkit's default font unless told
+//   screen_probe text SHOT X Y W H TEXT drawn=PICTURE
+//                                              the same, with TEXT as the program's own platform
+//                                              drew it in PICTURE
 //   screen_probe picture SHOT X Y PICTURE      succeeds when PICTURE is shown with its top-left
 //                                              corner at X, Y
 // Text is drawn through the platform the program under test runs on: run the probe on its display.
@@ -36,7 +39,11 @@ void say(const QString& text, FILE* stream = stdout) {
 
 QString box_text(const QRect& box) {
     if (box.isEmpty()) return QStringLiteral("none");
-    return QStringLiteral("%1 %2 %3 %4").arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height());
+    return QStringLiteral("%1 %2 %3 %4")
+        .arg(box.x())
+        .arg(box.y())
+        .arg(box.width())
+        .arg(box.height());
 }
 
 QRect region_of(const QStringList& args, int first) {
@@ -47,15 +54,26 @@ QRect region_of(const QStringList& args, int first) {
 int text_command(const QImage& shot, const QStringList& args) {
     QFont font = QApplication::font();
     QRgb colour = qRgb(0, 0, 0);
+    QImage drawn;
     for (const QString& option : args.mid(8)) {
-        if (option.startsWith(QLatin1String("font="))) font.setFamily(option.mid(5));
-        else if (option.startsWith(QLatin1String("points="))) font.setPointSize(option.mid(7).toInt());
-        else if (option == QLatin1String("bold")) font.setBold(true);
-        else if (option.startsWith(QLatin1String("colour="))) colour = QColor(option.mid(7)).rgb();
-        else return usage();
+        if (option.startsWith(QLatin1String("drawn=")))
+            drawn.load(option.mid(6));
+        else if (option.startsWith(QLatin1String("font=")))
+            font.setFamily(option.mid(5));
+        else if (option.startsWith(QLatin1String("points=")))
+            font.setPointSize(option.mid(7).toInt());
+        else if (option == QLatin1String("bold"))
+            font.setBold(true);
+        else if (option.startsWith(QLatin1String("colour=")))
+            colour = QColor(option.mid(7)).rgb();
+        else
+            return usage();
     }
     const QString& text = args[7];
-    const auto match = probe::match_text(shot, region_of(args, 3), text, font, colour);
+    const QRect region = region_of(args, 3);
+    const auto match = args.size() == 9 && args[8].startsWith(QLatin1String("drawn="))
+                           ? probe::match_drawn_text(shot, region, drawn)
+                           : probe::match_text(shot, region, text, font, colour);
     if (match.matches) return 0;
     say(QStringLiteral("the region does not show \"%1\": ink found %2, text drawn %3x%4, %5")
             .arg(text, box_text(match.shown))

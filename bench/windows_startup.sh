@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Start-up time to the first paint and peak memory of Trelumo.exe against a bare Windows window of
+# the same size with the same manifest (bench/bare_window.cpp), under Wine on a private X server, started alternately in
+# one run by bench/startup_timer.cpp, which times each from CreateProcess until it waits for input
+# with its window painted. Target: Trelumo.exe within 1.15 times the bare window.
+#   bench/windows_startup.sh [Windows build folder, build-windows] [runs, 20]
+# The Wine prefix is WINEPREFIX if set, otherwise a temporary one made for the run.
+set -euo pipefail
+
+build=${1:-build-windows}
+runs=${2:-20}
+timer="$build/bench/startup_timer.exe"
+declare -A programs=([bare]="$build/bench/bare_window.exe"
+                     [controls]="$build/bench/bare_window.exe common-controls"
+                     [trelumo]="$build/ui/win32/Trelumo.exe")
+for program in "$timer" "$build/bench/bare_window.exe" "$build/ui/win32/Trelumo.exe"; do
+    [ -f "$program" ] || { echo "no $program: run scripts/windows-tests" >&2; exit 1; }
+done
+
+scratch=$(mktemp -d)
+export WINEDEBUG=-all
+if [ -z "${WINEPREFIX:-}" ]; then
+    export WINEPREFIX="$scratch/prefix"
+    (unset DISPLAY; wine wineboot --init >/dev/null 2>&1; wineserver -w)
+fi
+Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
+xvfb=$!
+finish() {
+    wineserver -k 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap finish EXIT
+until grep -q '^[0-9]' "$scratch/display" 2>/dev/null; do sleep 0.05; done
+DISPLAY=":$(head -n1 "$scratch/display")"
+export DISPLAY
+
+# Wine's server and desktop stay up through the run, and each program is started once before
+# the timed runs, so that neither pays for Wine starting or for a cold file cache.
+wineserver -p
+# shellcheck disable=SC2086 # a program and its argument
+for kind in bare controls trelumo; do wine "$timer" ${programs[$kind]} >/dev/null 2>&1; done
+
+declare -A times memory
+for ((i = 0; i < runs; i++)); do
+    for kind in bare controls trelumo; do
+        # shellcheck disable=SC2086 # a program and its argument
+        read -r ms kb < <(LANG=es_ES.UTF-8 wine "$timer" ${programs[$kind]} 2>/dev/null |
+            tr -d '\r')
+        times[$kind]+="$ms "
+        memory[$kind]+="$kb "
+    done
+done
+
+median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.3f", a / b}'; }
+row() {  # title, values array name
+    local -n values=$2
+    local bare controls trelumo
+    bare=$(echo "${values[bare]}" | median)
+    controls=$(echo "${values[controls]}" | median)
+    trelumo=$(echo "${values[trelumo]}" | median)
+    printf '%-28s %12s %16s %12s %13s\n' "$1" "$bare" "$controls" "$trelumo" \
+        "$(ratio "$trelumo" "$bare")"
+}
+
+printf '%-28s %12s %16s %12s %13s\n' "under Wine, median of $runs" "bare window" \
+    "+common controls" "Trelumo.exe" "Trelumo/bare"
+row "time to first paint (ms)" times
+row "peak working set (KiB)" memory

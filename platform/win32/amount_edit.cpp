@@ -1,0 +1,101 @@
+#include "platform/win32/amount_edit.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "platform/win32/wide_text.h"
+
+namespace trelumo {
+namespace {
+constexpr UINT_PTR subclass_id = 0x7F0E;
+}
+
+AmountEdit::~AmountEdit() {
+    if (edit_) RemoveWindowSubclass(edit_, control_procedure, subclass_id);
+}
+
+void AmountEdit::attach(HWND edit) {
+    edit_ = edit;
+    known_text_ = wide_text();
+    SetWindowSubclass(edit, control_procedure, subclass_id, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void AmountEdit::set_decimal_separator(std::string_view separator) {
+    decimal_separator_ = wide(separator);
+}
+
+void AmountEdit::notified(WORD code) {
+    if (code != EN_CHANGE) return;
+    std::wstring now = wide_text();
+    if (now == known_text_) return;
+    known_text_ = std::move(now);
+    if (changed_) changed_();
+}
+
+std::wstring AmountEdit::wide_text() const {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit_)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(edit_, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+std::string AmountEdit::text() const {
+    return utf8(wide_text());
+}
+
+void AmountEdit::set_text(std::string_view text) {
+    SetWindowTextW(edit_, wide(text).c_str());
+}
+
+void AmountEdit::set_selection_start(int start) {
+    const int units = utf16_units(wide_text(), start);
+    SendMessageW(edit_, EM_SETSEL, units, units);
+}
+
+void AmountEdit::set_selection_length(int length) {
+    DWORD start = 0;
+    SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+    const std::wstring text = wide_text();
+    const auto rest = std::wstring_view(text).substr(std::min<std::size_t>(start, text.size()));
+    const int end = static_cast<int>(start) + utf16_units(rest, length);
+    SendMessageW(edit_, EM_SETSEL, start, end);
+}
+
+LRESULT CALLBACK AmountEdit::control_procedure(HWND control, UINT message, WPARAM w, LPARAM l,
+                                               UINT_PTR, DWORD_PTR self_pointer) {
+    auto* self = reinterpret_cast<AmountEdit*>(self_pointer);
+    switch (message) {
+        case WM_KEYDOWN:
+            if (w == VK_DECIMAL && !(GetWindowLongW(control, GWL_STYLE) & ES_READONLY)) {
+                SendMessageW(control, EM_REPLACESEL, TRUE,
+                             reinterpret_cast<LPARAM>(self->decimal_separator_.c_str()));
+                self->drop_next_character_ = true;
+                return 0;
+            }
+            break;
+        case WM_CHAR:
+            if (self->drop_next_character_) {
+                // The character the keypad's decimal key made, already typed as the separator.
+                self->drop_next_character_ = false;
+                if (w == L'.' || w == L',') return 0;
+            }
+            break;
+        case WM_LBUTTONDOWN:
+            // A click that brings the focus in keeps the selection that GotFocus made.
+            if (GetFocus() != control) {
+                SetFocus(control);
+                return 0;
+            }
+            break;
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(control, control_procedure, subclass_id);
+            self->edit_ = nullptr;
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(control, message, w, l);
+}
+
+}  // namespace trelumo

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace trelumo {
+
+/// A single-line amount field on a Windows edit control. Its Change is raised only when the text
+/// really changes: the edit control notifies every write, even of the text it already holds, so
+/// the field compares. The keypad's decimal key types the locale's decimal separator, and a click
+/// that brings the focus into the field keeps the selection its GotFocus made.
+class AmountEdit {
+public:
+    AmountEdit() = default;
+    AmountEdit(const AmountEdit&) = delete;
+    AmountEdit& operator=(const AmountEdit&) = delete;
+    ~AmountEdit();
+
+    void attach(HWND edit);
+    HWND hwnd() const { return edit_; }
+
+    void set_decimal_separator(std::string_view separator);
+    void on_change(std::function<void()> handler) { changed_ = std::move(handler); }
+
+    /// To be called by the parent window with each notification (WM_COMMAND) from the control.
+    void notified(WORD code);
+
+    std::string text() const;
+    /// Writes the text; the Change it raises has run when this returns.
+    void set_text(std::string_view text);
+    /// Selection start and length count characters (code points).
+    void set_selection_start(int start);
+    void set_selection_length(int length);
+
+private:
+    static LRESULT CALLBACK control_procedure(HWND control, UINT message, WPARAM w, LPARAM l,
+                                              UINT_PTR id, DWORD_PTR self);
+    std::wstring wide_text() const;
+
+    HWND edit_ = nullptr;
+    std::wstring known_text_;
+    std::wstring decimal_separator_ = L",";
+    bool drop_next_character_ = false;
+    std::function<void()> changed_;
+};
+
+}  // namespace trelumo

@@ -1,0 +1,191 @@
+#include "platform/win32/layout.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "platform/win32/system_colour.h"
+#include "platform/win32/wide_text.h"
+
+namespace trelumo {
+namespace {
+
+const wchar_t* class_of(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::text_field:
+            return L"EDIT";
+        case ControlKind::push_button:
+            return L"BUTTON";
+        default:
+            return L"STATIC";
+    }
+}
+
+DWORD style_of(const ControlLayout& layout) {
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (layout.visible ? WS_VISIBLE : 0);
+    switch (layout.kind) {
+        case ControlKind::label:
+            style |= SS_LEFT;
+            break;
+        case ControlKind::text_field:
+            style |= WS_TABSTOP | ES_AUTOHSCROLL;
+            break;
+        case ControlKind::picture:
+        case ControlKind::picture_box:
+            style |= SS_ICON | SS_CENTERIMAGE;
+            break;
+        case ControlKind::push_button:
+            style |= WS_TABSTOP;
+            break;
+    }
+    if (layout.tooltip && class_of(layout.kind) == std::wstring_view(L"STATIC")) style |= SS_NOTIFY;
+    return style | layout.style;
+}
+
+DWORD ex_style_of(const ControlLayout& layout) {
+    DWORD ex_style = layout.ex_style;
+    if (layout.kind == ControlKind::text_field || layout.kind == ControlKind::picture_box)
+        ex_style |= WS_EX_CLIENTEDGE;
+    return ex_style;
+}
+
+HFONT message_font(UINT dpi) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi))
+        return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    return CreateFontIndirectW(&metrics.lfMessageFont);
+}
+
+}  // namespace
+
+int pixels_from_twips(int twips, UINT dpi) {
+    return MulDiv(twips, static_cast<int>(dpi), 1440);
+}
+
+Controls::~Controls() {
+    release_fonts_and_pictures();
+}
+
+void Controls::create(HWND parent, std::span<const ControlLayout> layout, UINT dpi) {
+    parent_ = parent;
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    tooltips_ =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr, instance, nullptr);
+    for (const ControlLayout& control : layout) {
+        const HWND hwnd = CreateWindowExW(
+            ex_style_of(control), class_of(control.kind), wide(control.caption).c_str(),
+            style_of(control), 0, 0, 0, 0, parent,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
+        entries_.push_back({&control, hwnd, control.back_colour});
+        if (control.tooltip && tooltips_) {
+            std::wstring text = wide(control.tooltip);
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof tool;
+            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.hwnd = parent;
+            tool.uId = reinterpret_cast<UINT_PTR>(hwnd);
+            tool.lpszText = text.data();
+            SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+    }
+    // Labels and pictures lie under the other controls, as drawings on the window would.
+    for (const Entry& entry : entries_) {
+        const ControlKind kind = entry.layout->kind;
+        if (kind == ControlKind::label || kind == ControlKind::picture)
+            SetWindowPos(entry.hwnd, HWND_BOTTOM, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    lay_out(dpi);
+}
+
+void Controls::lay_out(UINT dpi) {
+    release_fonts_and_pictures();
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    for (const Entry& entry : entries_) {
+        const ControlLayout& layout = *entry.layout;
+        SetWindowPos(entry.hwnd, nullptr, pixels_from_twips(layout.left, dpi),
+                     pixels_from_twips(layout.top, dpi), pixels_from_twips(layout.width, dpi),
+                     pixels_from_twips(layout.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(entry.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_for(layout.font, dpi)),
+                     TRUE);
+        if (layout.picture) {
+            const int size = MulDiv(32, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
+            auto* icon = static_cast<HICON>(
+                LoadImageW(instance, layout.picture, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+            pictures_.push_back(icon);
+            SendMessageW(entry.hwnd, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+        }
+    }
+}
+
+HFONT Controls::font_for(const Font* font, UINT dpi) {
+    HFONT& made = fonts_[font];
+    if (made) return made;
+    if (!font) return made = message_font(dpi);
+    LOGFONTW description{};
+    description.lfHeight = -MulDiv(font->points, static_cast<int>(dpi), 72);
+    description.lfWeight = font->bold ? FW_BOLD : FW_NORMAL;
+    description.lfCharSet = ANSI_CHARSET;
+    description.lfQuality = DEFAULT_QUALITY;
+    description.lfPitchAndFamily = VARIABLE_PITCH | font->family;
+    lstrcpynW(description.lfFaceName, font->face, LF_FACESIZE);
+    return made = CreateFontIndirectW(&description);
+}
+
+void Controls::release_fonts_and_pictures() {
+    for (const auto& [font, handle] : fonts_)
+        if (handle && handle != GetStockObject(DEFAULT_GUI_FONT)) DeleteObject(handle);
+    fonts_.clear();
+    for (HICON icon : pictures_) DestroyIcon(icon);
+    pictures_.clear();
+}
+
+void Controls::set_back_colour(int id, ColourValue colour) {
+    const HWND control = (*this)[id];
+    for (Entry& entry : entries_) {
+        if (entry.hwnd == control && entry.back_colour != colour) {
+            entry.back_colour = colour;
+            InvalidateRect(control, nullptr, TRUE);
+        }
+    }
+}
+
+HBRUSH Controls::colours(HWND control, HDC dc, ColourValue window_background) const {
+    const auto entry = std::ranges::find(entries_, control, &Entry::hwnd);
+    if (entry == entries_.end()) return nullptr;
+    if (entry->layout->fore_colour != no_colour)
+        SetTextColor(dc, colour_of(entry->layout->fore_colour));
+    ColourValue back = entry->back_colour;
+    if (back == no_colour && entry->layout->kind == ControlKind::text_field) back = window_colour;
+    if (back == no_colour) {
+        SetBkMode(dc, TRANSPARENT);
+        return brush_of(window_background);
+    }
+    SetBkColor(dc, colour_of(back));
+    return brush_of(back);
+}
+
+}  // namespace trelumo
+
+namespace trelumo {
+
+void draw_lines(HDC dc, std::span<const LineLayout> lines, UINT dpi) {
+    for (const LineLayout& line : lines) {
+        const int width = std::max(1, MulDiv(line.width, static_cast<int>(dpi), 96));
+        const int x1 = pixels_from_twips(line.x1, dpi);
+        const int y1 = pixels_from_twips(line.y1, dpi);
+        const int x2 = pixels_from_twips(line.x2, dpi);
+        const int y2 = pixels_from_twips(line.y2, dpi);
+        // A line of some width grows right and down from its place, as the stored layout means it.
+        RECT band{x1, y1, std::max(x1, x2) + (x1 == x2 ? width : 0),
+                  std::max(y1, y2) + (y1 == y2 ? width : 0)};
+        const HBRUSH brush = CreateSolidBrush(colour_of(line.colour));
+        FillRect(dc, &band, brush);
+        DeleteObject(brush);
+    }
+}
+
+}  // namespace trelumo

@@ -1,0 +1,100 @@
+// A window's stored layout as data: each control's kind, name, place and size in twips, and the
+// settings that differ from the defaults. Controls lays a table out on a window for a DPI.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <span>
+#include <vector>
+
+#include "platform/types/colour_value.h"
+
+namespace trelumo {
+
+/// Twips (1/1440 inch) in pixels at a DPI: 15 twips to the pixel at 96 dpi.
+int pixels_from_twips(int twips, UINT dpi);
+
+enum class ControlKind { label, text_field, picture, picture_box, push_button };
+
+struct Font {
+    const wchar_t* face;
+    int points;
+    bool bold;
+    BYTE family = FF_DONTCARE;  // what stands in where the face is missing (FF_ROMAN: a serif)
+};
+
+/// No colour of the control's own: the window's background, the system's text colour.
+inline constexpr ColourValue no_colour = 0xFFFFFFFF;
+
+struct ControlLayout {
+    const char* name;
+    int id;
+    ControlKind kind;
+    int left, top, width, height;  // twips from the client area's top-left corner
+    const char* caption = "";      // UTF-8
+    const char* tooltip = nullptr;
+    const Font* font = nullptr;  // none: the system's message font
+    ColourValue fore_colour = no_colour;
+    ColourValue back_colour = no_colour;
+    const wchar_t* picture = nullptr;  // an icon resource, shown at 32 x 32 pixels at 96 dpi
+    DWORD style = 0;                   // settings beyond the kind's own (alignment, border, ...)
+    DWORD ex_style = 0;
+    bool visible = true;
+};
+
+/// The controls of one window, made from its layout table in table order (which is the tab
+/// order), with their fonts, pictures, colours and tooltips.
+class Controls {
+public:
+    Controls() = default;
+    Controls(const Controls&) = delete;
+    Controls& operator=(const Controls&) = delete;
+    ~Controls();
+
+    void create(HWND parent, std::span<const ControlLayout> layout, UINT dpi);
+
+    /// Places and sizes the controls, and makes their fonts and pictures, for a DPI.
+    void lay_out(UINT dpi);
+
+    HWND operator[](int id) const { return GetDlgItem(parent_, id); }
+
+    void set_back_colour(int id, ColourValue colour);
+
+    /// Answers WM_CTLCOLORSTATIC and WM_CTLCOLOREDIT for one of the controls: sets the colours on
+    /// the device context and returns the background brush. `window_background` is the window's.
+    HBRUSH colours(HWND control, HDC dc, ColourValue window_background) const;
+
+private:
+    struct Entry {
+        const ControlLayout* layout;
+        HWND hwnd;
+        ColourValue back_colour;
+    };
+
+    void release_fonts_and_pictures();
+    HFONT font_for(const Font* font, UINT dpi);
+
+    HWND parent_ = nullptr;
+    HWND tooltips_ = nullptr;
+    std::vector<Entry> entries_;
+    std::map<const Font*, HFONT> fonts_;
+    std::vector<HICON> pictures_;
+};
+
+}  // namespace trelumo
+
+namespace trelumo {
+
+/// A line drawn on the window itself (lines never take the focus), in twips.
+struct LineLayout {
+    const char* name;
+    int x1, y1, x2, y2;
+    ColourValue colour;
+    int width;  // pixels at 96 dpi
+};
+
+/// Draws lines in table order, each later one over the earlier ones.
+void draw_lines(HDC dc, std::span<const LineLayout> lines, UINT dpi);
+
+}  // namespace trelumo

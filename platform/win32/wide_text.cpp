@@ -1,0 +1,36 @@
+#include "platform/win32/wide_text.h"
+
+#include <windows.h>
+
+namespace trelumo {
+
+std::wstring wide(std::string_view utf8) {
+    if (utf8.empty()) return {};
+    const int size = static_cast<int>(utf8.size());
+    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, text.data(), length);
+    return text;
+}
+
+std::string utf8(std::wstring_view wide) {
+    if (wide.empty()) return {};
+    const int size = static_cast<int>(wide.size());
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, text.data(), length, nullptr, nullptr);
+    return text;
+}
+
+int utf16_units(std::wstring_view text, int code_points) {
+    int units = 0;
+    for (int point = 0; point < code_points && units < static_cast<int>(text.size()); ++point) {
+        const bool pair =
+            IS_HIGH_SURROGATE(text[units]) && units + 1 < static_cast<int>(text.size());
+        units += pair ? 2 : 1;
+    }
+    return units;
+}
+
+}  // namespace trelumo

@@ -1,0 +1,134 @@
+#include "platform/win32/window.h"
+
+#include <set>
+
+#include "platform/win32/event_dispatch.h"
+#include "platform/win32/layout.h"
+#include "platform/win32/system_colour.h"
+#include "platform/win32/wide_text.h"
+
+namespace trelumo {
+namespace {
+
+std::set<HWND> program_windows;
+int windows_keeping_program = 0;
+
+void register_class(const wchar_t* name, ColourValue background, WNDPROC procedure) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW window_class{};
+    if (GetClassInfoExW(instance, name, &window_class)) return;
+    window_class.cbSize = sizeof window_class;
+    window_class.lpfnWndProc = procedure;
+    window_class.hInstance = instance;
+    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    window_class.hbrBackground = brush_of(background);
+    window_class.lpszClassName = name;
+    window_class.hIcon =
+        static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
+    window_class.hIconSm = static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON,
+                                                         GetSystemMetrics(SM_CXSMICON),
+                                                         GetSystemMetrics(SM_CYSMICON), 0));
+    RegisterClassExW(&window_class);
+}
+
+}  // namespace
+
+Window::~Window() {
+    if (hwnd_) {
+        destroyed_ = nullptr;
+        DestroyWindow(hwnd_);
+    }
+}
+
+void Window::create(const Frame& frame, const std::string& title) {
+    frame_ = frame;
+    register_class(frame.class_name, frame.background, procedure);
+    CreateWindowExW(frame.ex_style, frame.class_name, wide(title).c_str(), frame.style, 0, 0, 0, 0,
+                    nullptr,
+                    frame.menu ? LoadMenuW(GetModuleHandleW(nullptr), frame.menu) : nullptr,
+                    GetModuleHandleW(nullptr), this);
+    resize_client(frame, dpi());
+}
+
+void Window::resize_client(const Frame& frame, UINT dpi) {
+    RECT bounds{0, 0, pixels_from_twips(frame.client_width, dpi),
+                pixels_from_twips(frame.client_height, dpi)};
+    AdjustWindowRectExForDpi(&bounds, frame.style, frame.menu != nullptr, frame.ex_style, dpi);
+    SetWindowPos(hwnd_, nullptr, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+UINT Window::dpi() const {
+    const UINT window_dpi = hwnd_ ? GetDpiForWindow(hwnd_) : 0;
+    return window_dpi ? window_dpi : USER_DEFAULT_SCREEN_DPI;
+}
+
+void Window::show() {
+    ShowWindow(hwnd_, IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
+    BringWindowToTop(hwnd_);
+    SetForegroundWindow(hwnd_);
+    SetActiveWindow(hwnd_);
+    UpdateWindow(hwnd_);
+}
+
+LRESULT Window::handle_message(UINT message, WPARAM w, LPARAM l) {
+    switch (message) {
+        case WM_ACTIVATE:
+            if (LOWORD(w) == WA_INACTIVE) {
+                const HWND focus = GetFocus();
+                if (focus && IsChild(hwnd_, focus)) focus_ = focus;
+            } else if (focus_ && IsWindow(focus_) && !HIWORD(w)) {
+                SetFocus(focus_);
+                return 0;
+            }
+            break;
+        case WM_SETFOCUS:
+            if (focus_ && IsWindow(focus_)) {
+                SetFocus(focus_);
+                return 0;
+            }
+            break;
+        case WM_DPICHANGED: {
+            const auto* suggested = reinterpret_cast<const RECT*>(l);
+            dpi_changed(HIWORD(w));
+            SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
+                         suggested->right - suggested->left, suggested->bottom - suggested->top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
+        default:
+            break;
+    }
+    return DefWindowProcW(hwnd_, message, w, l);
+}
+
+LRESULT CALLBACK Window::procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
+        self->hwnd_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        program_windows.insert(window);
+        if (self->frame_.keeps_program_running) ++windows_keeping_program;
+    }
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(window, message, w, l);
+    if (message != WM_NCDESTROY) return self->handle_message(message, w, l);
+
+    // The window is gone: the object may be deleted by the callback, so nothing touches it after.
+    const LRESULT result = self->handle_message(message, w, l);
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    program_windows.erase(window);
+    self->hwnd_ = nullptr;
+    const bool last = self->frame_.keeps_program_running && --windows_keeping_program == 0;
+    const auto destroyed = std::move(self->destroyed_);
+    if (destroyed) destroyed();
+    if (last) event_dispatch::end_program();
+    return result;
+}
+
+bool is_program_window(HWND window) {
+    return program_windows.contains(window);
+}
+
+}  // namespace trelumo

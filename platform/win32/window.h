@@ -1,0 +1,71 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "platform/types/colour_value.h"
+
+namespace trelumo {
+
+/// A top-level window of the program, of a window class of its own. While another window is
+/// active it keeps the control that had the focus and gives the focus back to it on return; it
+/// follows the DPI of the monitor it is on; and, unless told otherwise, it keeps the program
+/// running: the program ends when the last such window is gone.
+class Window {
+public:
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window();
+
+    HWND hwnd() const { return hwnd_; }
+
+    /// Shows the window, brings it to the front and activates it.
+    void show();
+
+    /// Called once the window is gone (destroyed or closed); the object may be deleted in it.
+    void on_destroyed(std::function<void()> callback) { destroyed_ = std::move(callback); }
+
+protected:
+    struct Frame {
+        const wchar_t* class_name;
+        DWORD style;
+        DWORD ex_style;
+        int client_width;  // twips
+        int client_height;
+        ColourValue background;
+        const wchar_t* menu = nullptr;  // a menu resource of the program
+        bool keeps_program_running = true;
+    };
+
+    Window() = default;
+
+    /// Makes the window, hidden, sized for the DPI of the monitor it is made on.
+    void create(const Frame& frame, const std::string& title);
+
+    UINT dpi() const;
+
+    /// The control that has the focus when the window is first activated.
+    void set_initial_focus(HWND control) { focus_ = control; }
+
+    /// A window's own messages; what it does not handle goes to DefWindowProc through here.
+    virtual LRESULT handle_message(UINT message, WPARAM w, LPARAM l);
+
+    /// The window moved to a monitor of another DPI: its controls are to be laid out again.
+    virtual void dpi_changed(UINT /*dpi*/) {}
+
+private:
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
+    void resize_client(const Frame& frame, UINT dpi);
+
+    HWND hwnd_ = nullptr;
+    HWND focus_ = nullptr;
+    Frame frame_{};
+    std::function<void()> destroyed_;
+};
+
+/// Whether a window is one of the program's (where TAB and Shift+TAB move between controls).
+bool is_program_window(HWND window);
+
+}  // namespace trelumo

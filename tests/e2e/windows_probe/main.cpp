@@ -1,0 +1,176 @@
+// windows_probe: answers the end-to-end tests' questions that only Windows itself can, for
+// Trelumo.exe under Wine.
+//   windows_probe text PICTURE.bmp TEXT [font=FAMILY] [points=N] [bold] [colour=#rrggbb]
+//                      [background=#rrggbb]
+//       draws TEXT as a Windows program draws it: through GDI, in black on white and in the
+//       system's message font (a window's default font) unless told, and saves it as a 32-bit
+//       BMP that screen_probe compares with a screenshot
+//   windows_probe client TITLE
+//       prints where the client area of the window titled TITLE starts on the screen, "x y"
+//   windows_probe activate TITLE
+//       makes the window titled TITLE the active one, as a click on it does
+//   windows_probe active
+//       prints the title of the active window
+//   windows_probe clipboard
+//       prints the text on Windows' clipboard, in UTF-8
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+bool save_bmp(const wchar_t* path, int width, int height, const void* pixels) {
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = -height;
+    info.biPlanes = 1;
+    info.biBitCount = 32;
+    info.biCompression = BI_RGB;
+    const DWORD bytes = static_cast<DWORD>(width) * height * 4;
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + bytes;
+    FILE* out = _wfopen(path, L"wb");
+    if (!out) return false;
+    const bool written = std::fwrite(&file, sizeof file, 1, out) == 1 &&
+                         std::fwrite(&info, sizeof info, 1, out) == 1 &&
+                         std::fwrite(pixels, bytes, 1, out) == 1;
+    return std::fclose(out) == 0 && written;
+}
+
+COLORREF colour_named(const std::wstring& hex) {
+    const unsigned long rgb = std::stoul(hex, nullptr, 16);
+    return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+int usage() {
+    std::fputs(
+        "usage: windows_probe text PICTURE.bmp TEXT [font=FAMILY] [points=N] [bold]"
+        " [colour=#rrggbb] [background=#rrggbb]\n"
+        "       windows_probe client|activate TITLE\n"
+        "       windows_probe active|clipboard\n",
+        stderr);
+    return 2;
+}
+
+int window_command(const std::wstring& command, const wchar_t* title) {
+    HWND window = FindWindowW(nullptr, title);
+    if (!window) {
+        std::fprintf(stderr, "no window titled %ls\n", title);
+        return 1;
+    }
+    if (command == L"activate") return SetForegroundWindow(window) ? 0 : 1;
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    std::printf("%ld %ld\n", origin.x, origin.y);
+    return 0;
+}
+
+int active_command() {
+    wchar_t title[256] = L"";
+    GetWindowTextW(GetForegroundWindow(), title, 256);
+    std::printf("%ls\n", title);
+    return 0;
+}
+
+int clipboard_command() {
+    std::string text;
+    if (OpenClipboard(nullptr)) {
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
+                const int size =
+                    WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+                text.resize(size > 0 ? size - 1 : 0);
+                WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), size, nullptr, nullptr);
+                GlobalUnlock(data);
+            }
+        }
+        CloseClipboard();
+    }
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return 0;
+}
+
+int text_command(int argc, wchar_t* argv[]) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    LOGFONTW font = metrics.lfMessageFont;
+    COLORREF colour = RGB(0, 0, 0), background = RGB(255, 255, 255);
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    for (int i = 4; i < argc; ++i) {
+        const std::wstring option = argv[i];
+        if (option.starts_with(L"font=")) {
+            wcsncpy(font.lfFaceName, option.c_str() + 5, LF_FACESIZE - 1);
+            font.lfCharSet = ANSI_CHARSET;
+        } else if (option.starts_with(L"points=")) {
+            font.lfHeight = -MulDiv(std::stoi(option.substr(7)), dpi, 72);
+        } else if (option == L"bold") {
+            font.lfWeight = FW_BOLD;
+        } else if (option.starts_with(L"colour=#")) {
+            colour = colour_named(option.substr(8));
+        } else if (option.starts_with(L"background=#")) {
+            background = colour_named(option.substr(12));
+        } else {
+            std::fprintf(stderr, "unknown option %ls\n", option.c_str());
+            return 2;
+        }
+    }
+
+    HDC dc = CreateCompatibleDC(nullptr);
+    HFONT handle = CreateFontIndirectW(&font);
+    SelectObject(dc, handle);
+    const std::wstring text = argv[3];
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    const int width = extent.cx + 40, height = extent.cy + 40;
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* pixels = nullptr;
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    SelectObject(dc, bitmap);
+    RECT all{0, 0, width, height};
+    HBRUSH ground = CreateSolidBrush(background);
+    FillRect(dc, &all, ground);
+    DeleteObject(ground);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colour);
+    TextOutW(dc, 20, 20, text.c_str(), static_cast<int>(text.size()));
+    GdiFlush();
+
+    const bool saved = save_bmp(argv[2], width, height, pixels);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+    DeleteObject(handle);
+    if (!saved) {
+        std::fprintf(stderr, "cannot write %ls\n", argv[2]);
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t* argv[]) {
+    // Screen coordinates in pixels, as the program under test, which is DPI aware, sees them.
+    SetProcessDPIAware();
+    const std::wstring command = argc > 1 ? argv[1] : L"";
+    if (command == L"text" && argc >= 4) return text_command(argc, argv);
+    if ((command == L"client" || command == L"activate") && argc == 3)
+        return window_command(command, argv[2]);
+    if (command == L"active" && argc == 2) return active_command();
+    if (command == L"clipboard" && argc == 2) return clipboard_command();
+    return usage();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/win32/layout.h"
+#include "platform/win32/window.h"
+
+// The registry reader's key handle, as platform/registry/registry.h declares it. That header
+// must come before <windows.h>, which this window's header brings.
+namespace trelumo::registry {
+using KeyHandle = std::uint32_t;
+}
+
+/// The About window, `frmAbout`: the program's icon, title, version and credits. Modeless; its
+/// OK button, Enter, Esc and the close control all unload it.
+class AboutWindow : public trelumo::Window {
+public:
+    AboutWindow();
+    ~AboutWindow() override;
+
+    void Form_Load();
+    void cmdOK_Click();
+
+    /// Reads one value of the machine's registry as text: see trelumo::GetKeyValue.
+    bool GetKeyValue(const trelumo::registry::KeyHandle& KeyRoot, const std::string& KeyName,
+                     const std::string& SubKeyRef, std::string& KeyVal) const;
+
+private:
+    LRESULT handle_message(UINT message, WPARAM w, LPARAM l) override;
+    void dpi_changed(UINT dpi) override;
+
+    trelumo::Controls controls_;
+};
