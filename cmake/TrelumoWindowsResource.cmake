@@ -1,12 +1,13 @@
 # The Windows version record and program icon, from resources/windows/trelumo.rc.in.
-# trelumo_add_windows_resource(TARGET [INCLUDE SCRIPT...]): compiles them into TARGET when building
-# for Windows, in one resource script with the further scripts named (paths from the source root).
+# trelumo_add_windows_resource(TARGET [INCLUDE SCRIPT...] [DEPENDS FILE...]): compiles them into
+# TARGET when building for Windows, in one resource script with the further scripts named, which
+# use the files named (paths from the source root).
 if(WIN32)
     enable_language(RC)
 endif()
 
 function(trelumo_add_windows_resource target)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "INCLUDE")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "INCLUDE;DEPENDS")
     if(NOT WIN32)
         return()
     endif()
@@ -29,7 +30,9 @@ function(trelumo_add_windows_resource target)
     set(included)
     foreach(script IN LISTS arg_INCLUDE)
         string(APPEND content "#include \"${script}\"\n")
-        list(APPEND included "${PROJECT_SOURCE_DIR}/${script}")
+    endforeach()
+    foreach(file IN LISTS arg_INCLUDE arg_DEPENDS)
+        list(APPEND included "${PROJECT_SOURCE_DIR}/${file}")
     endforeach()
     file(CONFIGURE OUTPUT "${combined}" CONTENT "${content}")
     target_sources(${target} PRIVATE "${combined}")
