@@ -58,9 +58,10 @@ public:
         if (!text_.empty() && !text_.ends_with("\r\n\r\n")) text_ += "\r\n";
     }
 
-    void tab() {
+    // A table cell after the first of its row starts at a tab.
+    void cell() {
         blank_ = false;
-        line_ += '\t';
+        if (!line_.empty()) line_ += '\t';
     }
 
     std::string finish() {
@@ -106,8 +107,8 @@ void element(TextBuilder& out, Lists& lists, const std::string& tag) {
             out.characters("\xE2\x80\xA2");  // a bullet
         }
         out.word_break();
-    } else if (name == "td" && closing) {
-        out.tab();
+    } else if (name == "td" && !closing) {
+        out.cell();
     }
 }
 
