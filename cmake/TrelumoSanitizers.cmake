@@ -4,7 +4,7 @@
 option(TRELUMO_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 option(TRELUMO_FUZZ "Build the libFuzzer targets, sanitized (clang only)" OFF)
 
-# Linked by trelumo_warnings, so by every target of the project.
+# Linked by trelumo_warnings_and_sanitizers, so by every target of the project.
 add_library(trelumo_sanitizers INTERFACE)
 
 # What the tests are run with: one variable each, for GoogleTest and for the window tests.

@@ -1,10 +1,11 @@
-# Warnings every target of the project is built with.
-add_library(trelumo_warnings INTERFACE)
-target_compile_options(trelumo_warnings INTERFACE
+# What every target of the project is built with: the warnings, and the sanitizers when a
+# hardening build asks for them (TrelumoSanitizers.cmake).
+add_library(trelumo_warnings_and_sanitizers INTERFACE)
+target_compile_options(trelumo_warnings_and_sanitizers INTERFACE
     $<$<CXX_COMPILER_ID:GNU,Clang>:-Wall -Wextra -Wpedantic>)
 
 include(${CMAKE_CURRENT_LIST_DIR}/TrelumoSanitizers.cmake)
-target_link_libraries(trelumo_warnings INTERFACE trelumo_sanitizers)
+target_link_libraries(trelumo_warnings_and_sanitizers INTERFACE trelumo_sanitizers)
 
 # The help document, and trelumo_copy_help_document(TARGET): a copy of it in help/ beside the
 # target's program in the build tree, where the program looks for it first.
@@ -22,7 +23,7 @@ endfunction()
 function(trelumo_add_test name)
     cmake_parse_arguments(PARSE_ARGV 1 arg "QTTEST" "" "SOURCES;LIBRARIES;PROPERTIES;CASES")
     add_executable(${name} ${arg_SOURCES})
-    target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} trelumo_warnings)
+    target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} trelumo_warnings_and_sanitizers)
     if(arg_QTTEST)
         set(environment QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
             ${TRELUMO_SANITIZER_ENVIRONMENT} ${TRELUMO_QT_SANITIZER_ENVIRONMENT})

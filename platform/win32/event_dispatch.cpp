@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/types/run_time_error.h"
-#include "platform/win32/application.h"
+#include "platform/win32/application_object.h"
 #include "platform/win32/wide_text.h"
 
 namespace trelumo::event_dispatch {

@@ -6,7 +6,8 @@
 #include <memory>
 #include <sstream>
 
-#include "platform/win32/application.h"
+#include "platform/win32/application_object.h"
+#include "platform/win32/help_text.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window.h"
 #include "platform/win32/window_placement.h"

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace trelumo {
@@ -17,10 +16,6 @@ std::vector<std::filesystem::path> help_folders();
 std::filesystem::path help_document_path(
     const std::string& help_file,
     const std::vector<std::filesystem::path>& folders = help_folders());
-
-/// The text of an HTML document as the help window shows it: headings, paragraphs, list items
-/// and table rows on lines of their own, entities read.
-std::string text_of_html(std::string_view html);
 
 /// Shows the document in the help window, or says in a message box that it is missing and
 /// where it was looked for.

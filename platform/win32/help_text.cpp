@@ -1,9 +1,6 @@
-// The text of the help document as the help window shows it.
-#include <charconv>
-#include <string>
-#include <string_view>
+#include "platform/win32/help_text.h"
 
-#include "platform/win32/help.h"
+#include <charconv>
 
 namespace trelumo {
 namespace {

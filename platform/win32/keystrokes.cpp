@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/win32/runtime.h"
+#include "platform/win32/message_loop.h"
 
 namespace trelumo {
 namespace {

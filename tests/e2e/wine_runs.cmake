@@ -10,7 +10,7 @@ set(TRELUMO_SCREEN_PROBE "" CACHE FILEPATH
 
 add_executable(windows_probe windows_probe/main.cpp)
 target_link_options(windows_probe PRIVATE -municode)
-target_link_libraries(windows_probe PRIVATE gdi32 user32 trelumo_warnings)
+target_link_libraries(windows_probe PRIVATE gdi32 user32 trelumo_warnings_and_sanitizers)
 
 if(NOT TRELUMO_SCREEN_PROBE)
     message(STATUS "No TRELUMO_SCREEN_PROBE: the end-to-end tests of Trelumo.exe are left out")

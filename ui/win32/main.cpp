@@ -1,7 +1,8 @@
 #include <windows.h>
 
 #include "platform/win32/locale_separators.h"
-#include "platform/win32/runtime.h"
+#include "platform/win32/message_loop.h"
+#include "platform/win32/runtime_start.h"
 #include "ui/main_window/win32/euro_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/runtime.h"
+#include "platform/win32/message_loop.h"
 #include "test_window.h"
 
 namespace trelumo {

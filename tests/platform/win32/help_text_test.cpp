@@ -1,9 +1,9 @@
 // The help document's text as the help window shows it.
+#include "platform/win32/help_text.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "platform/win32/help.h"
 
 namespace trelumo {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/win32/application.h"
+#include "platform/win32/application_object.h"
 #include "platform/win32/event_dispatch.h"
 #include "platform/win32/form.h"
 #include "platform/win32/wide_text.h"

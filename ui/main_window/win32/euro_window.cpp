@@ -1,6 +1,6 @@
 #include "ui/main_window/win32/euro_window.h"
 
-#include "platform/win32/application.h"
+#include "platform/win32/application_object.h"
 #include "platform/win32/event_dispatch.h"
 #include "platform/win32/form.h"
 #include "platform/win32/keystrokes.h"

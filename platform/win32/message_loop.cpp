@@ -1,8 +1,6 @@
-#include "platform/win32/runtime.h"
+#include "platform/win32/message_loop.h"
 
-#include <commctrl.h>
-
-#include "platform/win32/application.h"
+#include "platform/win32/application_object.h"
 #include "platform/win32/help.h"
 #include "platform/win32/window.h"
 
@@ -19,15 +17,6 @@ bool key_down(int key) {
 }
 
 }  // namespace
-
-void start_runtime() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    if (!AreDpiAwarenessContextsEqual(GetThreadDpiAwarenessContext(),
-                                      DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2))
-        SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-    SetThreadUILanguage(MAKELANGID(LANG_SPANISH, SUBLANG_SPANISH_MODERN));
-}
 
 void process_message(MSG& message) {
     if (message.message == WM_KEYDOWN) {

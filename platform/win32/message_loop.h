@@ -1,14 +1,9 @@
-// The program's start and its message loop.
+// The program's message loop.
 #pragma once
 
 #include <windows.h>
 
 namespace trelumo {
-
-/// Prepares the program before its first window: the common controls, per-monitor DPI awareness
-/// (when the program's manifest has not already asked for it) and the Spanish language for the
-/// system's own texts.
-void start_runtime();
 
 /// Handles one message as the program's message loop does: F1 opens the help file, Ctrl+A
 /// selects the whole text of a field, TAB, Shift+TAB, Enter and Esc act within the program's

@@ -1,4 +1,4 @@
-#include "platform/win32/application.h"
+#include "platform/win32/application_object.h"
 
 #include <windows.h>
 

@@ -1,0 +1,18 @@
+#include "platform/win32/runtime_start.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+namespace trelumo {
+
+void start_runtime() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    if (!AreDpiAwarenessContextsEqual(GetThreadDpiAwarenessContext(),
+                                      DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2))
+        SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    SetThreadUILanguage(MAKELANGID(LANG_SPANISH, SUBLANG_SPANISH_MODERN));
+}
+
+}  // namespace trelumo
