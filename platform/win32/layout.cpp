@@ -70,26 +70,12 @@ Controls::~Controls() {
 void Controls::create(HWND parent, std::span<const ControlLayout> layout, UINT dpi) {
     parent_ = parent;
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    tooltips_ =
-        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr, instance, nullptr);
     for (const ControlLayout& control : layout) {
         const HWND hwnd = CreateWindowExW(
             ex_style_of(control), class_of(control.kind), wide(control.caption).c_str(),
             style_of(control), 0, 0, 0, 0, parent,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
         entries_.push_back({&control, hwnd, control.back_colour});
-        if (control.tooltip && tooltips_) {
-            std::wstring text = wide(control.tooltip);
-            TTTOOLINFOW tool{};
-            tool.cbSize = sizeof tool;
-            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-            tool.hwnd = parent;
-            tool.uId = reinterpret_cast<UINT_PTR>(hwnd);
-            tool.lpszText = text.data();
-            SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        }
     }
     // Labels and pictures lie under the other controls, as drawings on the window would.
     for (const Entry& entry : entries_) {
@@ -99,6 +85,26 @@ void Controls::create(HWND parent, std::span<const ControlLayout> layout, UINT d
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     lay_out(dpi);
+}
+
+void Controls::make_tooltips() {
+    if (tooltips_) return;
+    tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent_, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    if (!tooltips_) return;
+    for (const Entry& entry : entries_) {
+        if (!entry.layout->tooltip) continue;
+        std::wstring text = wide(entry.layout->tooltip);
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = parent_;
+        tool.uId = reinterpret_cast<UINT_PTR>(entry.hwnd);
+        tool.lpszText = text.data();
+        SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
 }
 
 void Controls::lay_out(UINT dpi) {

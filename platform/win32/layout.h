@@ -54,6 +54,11 @@ public:
 
     void create(HWND parent, std::span<const ControlLayout> layout, UINT dpi);
 
+    /// Makes the tooltips, once. Tooltips wait for the mouse (call this on the window's
+    /// WM_SETCURSOR, which comes before the first mouse message to any control): the window
+    /// shows sooner without making a tooltip window it may never need.
+    void make_tooltips();
+
     /// Places and sizes the controls, and makes their fonts and pictures, for a DPI.
     void lay_out(UINT dpi);
 

@@ -74,6 +74,9 @@ LRESULT EuroWindow::handle_message(UINT message, WPARAM w, LPARAM l) {
                 text_pts_.notified(HIWORD(w));
             }
             return 0;
+        case WM_SETCURSOR:
+            controls_.make_tooltips();
+            break;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
             if (const HBRUSH brush = controls_.colours(
