@@ -64,6 +64,9 @@ public:
 
     HWND operator[](int id) const { return GetDlgItem(parent_, id); }
 
+    /// Shows or hides a control; a picture is loaded when it is first shown.
+    void set_visible(int id, bool visible);
+
     void set_back_colour(int id, ColourValue colour);
 
     /// Answers WM_CTLCOLORSTATIC and WM_CTLCOLOREDIT for one of the controls: sets the colours on
@@ -73,18 +76,21 @@ public:
 private:
     struct Entry {
         const ControlLayout* layout;
-        HWND hwnd;
-        ColourValue back_colour;
+        HWND hwnd = nullptr;
+        ColourValue back_colour = no_colour;
+        HICON picture = nullptr;
     };
 
+    void set_fonts_and_pictures();
+    void load_picture(Entry& entry);
     void release_fonts_and_pictures();
     HFONT font_for(const Font* font, UINT dpi);
 
     HWND parent_ = nullptr;
     HWND tooltips_ = nullptr;
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     std::vector<Entry> entries_;
     std::map<const Font*, HFONT> fonts_;
-    std::vector<HICON> pictures_;
 };
 
 }  // namespace trelumo

@@ -66,9 +66,13 @@ UINT Window::dpi() const {
 
 void Window::show() {
     ShowWindow(hwnd_, IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
-    BringWindowToTop(hwnd_);
-    SetForegroundWindow(hwnd_);
-    SetActiveWindow(hwnd_);
+    // Showing a window usually activates it and brings it to the front (always at start-up);
+    // when it has not, as for a window shown again behind another, this does.
+    if (GetForegroundWindow() != hwnd_) {
+        BringWindowToTop(hwnd_);
+        SetForegroundWindow(hwnd_);
+        SetActiveWindow(hwnd_);
+    }
     UpdateWindow(hwnd_);
 }
 

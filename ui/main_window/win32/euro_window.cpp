@@ -146,5 +146,5 @@ void EuroWindow::set_result_caption(std::string_view caption) {
 
 void EuroWindow::set_arrow_visible(trelumo::Arrow arrow, bool visible) {
     const int id = arrow == trelumo::Arrow::left ? euro_layout::fizq : euro_layout::fdcha;
-    ShowWindow(controls_[id], visible ? SW_SHOW : SW_HIDE);
+    controls_.set_visible(id, visible);
 }
