@@ -94,8 +94,11 @@ void Controls::create(HWND parent, std::span<const ControlLayout> layout, UINT d
     set_fonts_and_pictures();
 }
 
-void Controls::make_tooltips() {
-    if (tooltips_) return;
+void Controls::make_tooltips(HWND under_mouse) {
+    if (tooltips_ || std::ranges::none_of(entries_, [under_mouse](const Entry& entry) {
+            return entry.hwnd == under_mouse && entry.layout->tooltip;
+        }))
+        return;
     tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                 WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent_, nullptr,

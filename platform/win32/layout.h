@@ -54,10 +54,11 @@ public:
 
     void create(HWND parent, std::span<const ControlLayout> layout, UINT dpi);
 
-    /// Makes the tooltips, once. Tooltips wait for the mouse (call this on the window's
-    /// WM_SETCURSOR, which comes before the first mouse message to any control): the window
-    /// shows sooner without making a tooltip window it may never need.
-    void make_tooltips();
+    /// Makes the tooltips, once, when the mouse first comes over a control that has one: call
+    /// this with the window under the mouse on the window's WM_SETCURSOR, which a control passes
+    /// up before its mouse message. The window shows sooner without a tooltip window it may
+    /// never need.
+    void make_tooltips(HWND under_mouse);
 
     /// Places and sizes the controls, and makes their fonts and pictures, for a DPI.
     void lay_out(UINT dpi);

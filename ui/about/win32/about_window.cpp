@@ -56,7 +56,7 @@ LRESULT AboutWindow::handle_message(UINT message, WPARAM w, LPARAM l) {
             return 0;
         }
         case WM_SETCURSOR:
-            controls_.make_tooltips();
+            controls_.make_tooltips(reinterpret_cast<HWND>(w));
             break;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
