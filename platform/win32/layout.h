@@ -43,8 +43,8 @@ struct ControlLayout {
     bool visible = true;
 };
 
-/// The controls of one window, made from its layout table in table order (which is the tab
-/// order), with their fonts, pictures, colours and tooltips.
+/// The controls of one window, made from its layout table, whose order is the tab order, with
+/// their fonts, pictures, colours and tooltips.
 class Controls {
 public:
     Controls() = default;
