@@ -2,7 +2,11 @@
 # Start-up time to the first paint and peak memory of Trelumo.exe against a bare Windows window of
 # the same size with the same manifest (bench/bare_window.cpp), under Wine on a private X server, started alternately in
 # one run by bench/startup_timer.cpp, which times each from CreateProcess until it waits for input
-# with its window painted. Target: Trelumo.exe within 1.15 times the bare window.
+# with its window painted. Target: Trelumo.exe within 1.15 times the bare window. Reported: the
+# medians and quartiles of each, their ratios, and the ratio run by run (Trelumo.exe to the bare
+# window started just before it), which spreads least on a machine busy with other work. The
+# bare window loading the common controls shows what they cost by themselves: every program with
+# edit controls in the current visual style pays it.
 #   bench/windows_startup.sh [Windows build folder, build-windows] [runs, 20]
 # The Wine prefix is WINEPREFIX if set, otherwise a temporary one made for the run.
 set -euo pipefail
@@ -53,18 +57,30 @@ for ((i = 0; i < runs; i++)); do
 done
 
 median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
+quartiles() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{a[NR]=$1} END {printf "%g-%g", a[int((NR-1)/4)+1], a[int(3*(NR-1)/4)+1]}'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.3f", a / b}'; }
+# The ratio of each run's figure to the figure of the program started just before it: runs side
+# by side share the machine's load, so these spread less than the figures themselves.
+run_ratios() { paste -d' ' <(tr ' ' '\n' <<<"$1" | grep -v '^$') <(tr ' ' '\n' <<<"$2" | grep -v '^$') |
+    awk '{printf "%.3f\n", $1 / $2}' | tr '\n' ' '; }
 row() {  # title, values array name
     local -n values=$2
     local bare controls trelumo
     bare=$(echo "${values[bare]}" | median)
     controls=$(echo "${values[controls]}" | median)
     trelumo=$(echo "${values[trelumo]}" | median)
-    printf '%-28s %12s %16s %12s %13s\n' "$1" "$bare" "$controls" "$trelumo" \
-        "$(ratio "$trelumo" "$bare")"
+    printf '%-28s %12s %16s %12s %13s %12s\n' "$1" "$bare" "$controls" "$trelumo" \
+        "$(ratio "$trelumo" "$bare")" "$(ratio "$trelumo" "$controls")"
+    local by_run
+    by_run=$(run_ratios "${values[trelumo]}" "${values[bare]}")
+    printf '%-28s %12s %16s %12s %13s\n' "  quartiles" "$(echo "${values[bare]}" | quartiles)" \
+        "$(echo "${values[controls]}" | quartiles)" "$(echo "${values[trelumo]}" | quartiles)" \
+        "run by run"
+    printf '%-28s %12s %16s %12s %13s\n' "" "" "" "median" "$(echo "$by_run" | median)"
+    printf '%-28s %12s %16s %12s %13s\n' "" "" "" "quartiles" "$(echo "$by_run" | quartiles)"
 }
 
-printf '%-28s %12s %16s %12s %13s\n' "under Wine, median of $runs" "bare window" \
-    "+common controls" "Trelumo.exe" "Trelumo/bare"
+printf '%-28s %12s %16s %12s %13s %12s\n' "under Wine, median of $runs" "bare window" \
+    "+common controls" "Trelumo.exe" "Trelumo/bare" "Trelumo/+cc"
 row "time to first paint (ms)" times
 row "peak working set (KiB)" memory

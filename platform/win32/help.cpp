@@ -2,9 +2,7 @@
 
 #include <windows.h>
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 #include "platform/win32/application_object.h"
 #include "platform/win32/help_text.h"
@@ -17,11 +15,27 @@ namespace {
 
 constexpr int text_id = 100;
 
-std::string read_file(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream content;
-    content << file.rdbuf();
-    return content.str();
+std::wstring joined(const std::wstring& folder, const std::wstring& name) {
+    return folder + L"\\" + name;
+}
+
+// Paths and the file are handled with the Windows API, not std::filesystem nor a file stream:
+// those bring the C++ library's locale machinery, most of the program's size, into the program.
+std::string read_file(const std::wstring& path) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    std::string content;
+    LARGE_INTEGER size{};
+    DWORD read = 0;
+    if (GetFileSizeEx(file, &size) && size.QuadPart > 0 && size.QuadPart < (1LL << 30)) {
+        content.resize(static_cast<std::size_t>(size.QuadPart));
+        if (!ReadFile(file, content.data(), static_cast<DWORD>(content.size()), &read, nullptr))
+            read = 0;
+        content.resize(read);
+    }
+    CloseHandle(file);
+    return content;
 }
 
 /// A modeless window with the help document's text; it does not keep the program running.
@@ -47,7 +61,7 @@ public:
         centre_on_screen(hwnd());
     }
 
-    void open(const std::filesystem::path& document) {
+    void open(const std::wstring& document) {
         const std::wstring text = wide(text_of_html(read_file(document)));
         SetWindowTextW(text_, text.c_str());
         show();
@@ -96,43 +110,51 @@ private:
 
 std::unique_ptr<HelpWindow> help_window;
 
-void say_missing(const std::string& help_file, const std::filesystem::path& sought) {
+void say_missing(const std::string& help_file, const std::wstring& sought) {
     std::wstring places;
-    for (const auto& folder : help_folders()) places += L"\n" + (folder / sought).wstring();
+    for (const auto& folder : help_folders()) places += L"\n" + joined(folder, sought);
     const std::wstring text =
         wide("No se encuentra el archivo de ayuda «" + help_file + "». Se ha buscado en:") + places;
     MessageBoxW(GetActiveWindow(), text.c_str(), wide(app::title()).c_str(),
                 MB_OK | MB_ICONWARNING);
 }
 
-std::filesystem::path document_name(const std::string& help_file) {
-    std::wstring base = std::filesystem::path(wide(help_file)).stem().wstring();
+// The help file name's stem, in lower case, with .html: "TRELUMO.HLP" stands for trelumo.html.
+std::wstring document_name(const std::string& help_file) {
+    std::wstring base = wide(help_file);
+    base.erase(0, base.find_last_of(L"\\/:") + 1);
+    if (const auto dot = base.rfind(L'.'); dot != std::wstring::npos && dot > 0) base.resize(dot);
+    if (base == L"." || base == L"..") base.clear();
     CharLowerBuffW(base.data(), static_cast<DWORD>(base.size()));
-    return base.empty() ? std::filesystem::path() : std::filesystem::path(base + L".html");
+    return base.empty() ? std::wstring() : base + L".html";
 }
 
 }  // namespace
 
-std::vector<std::filesystem::path> help_folders() {
+std::vector<std::wstring> help_folders() {
     wchar_t program[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, program, MAX_PATH);
-    const std::filesystem::path folder = std::filesystem::path(program).parent_path();
-    return {folder / L"help", folder};
+    std::wstring folder = program;
+    const auto separator = folder.find_last_of(L"\\/");
+    folder.resize(separator == std::wstring::npos ? 0 : separator);
+    return {joined(folder, L"help"), folder};
 }
 
-std::filesystem::path help_document_path(const std::string& help_file,
-                                         const std::vector<std::filesystem::path>& folders) {
-    const std::filesystem::path name = document_name(help_file);
+std::wstring help_document_path(const std::string& help_file,
+                                const std::vector<std::wstring>& folders) {
+    const std::wstring name = document_name(help_file);
     if (name.empty()) return {};
     for (const auto& folder : folders) {
-        std::error_code error;
-        if (std::filesystem::is_regular_file(folder / name, error)) return folder / name;
+        const std::wstring path = joined(folder, name);
+        const DWORD attributes = GetFileAttributesW(path.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+            return path;
     }
     return {};
 }
 
 void show_help(const std::string& help_file) {
-    const std::filesystem::path document = help_document_path(help_file);
+    const std::wstring document = help_document_path(help_file);
     if (document.empty()) {
         say_missing(help_file, document_name(help_file));
         return;

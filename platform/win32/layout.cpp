@@ -69,55 +69,89 @@ Controls::~Controls() {
 
 void Controls::create(HWND parent, std::span<const ControlLayout> layout, UINT dpi) {
     parent_ = parent;
+    dpi_ = dpi;
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    tooltips_ =
-        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr, instance, nullptr);
-    for (const ControlLayout& control : layout) {
-        const HWND hwnd = CreateWindowExW(
-            ex_style_of(control), class_of(control.kind), wide(control.caption).c_str(),
-            style_of(control), 0, 0, 0, 0, parent,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
-        entries_.push_back({&control, hwnd, control.back_colour});
-        if (control.tooltip && tooltips_) {
-            std::wstring text = wide(control.tooltip);
-            TTTOOLINFOW tool{};
-            tool.cbSize = sizeof tool;
-            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-            tool.hwnd = parent;
-            tool.uId = reinterpret_cast<UINT_PTR>(hwnd);
-            tool.lpszText = text.data();
-            SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    entries_.clear();
+    for (const ControlLayout& control : layout) entries_.push_back({&control});
+    // Each control is made at its place, and each new one goes under those made before it: the
+    // other controls first, then the labels and pictures, which lie under them as drawings on
+    // the window would (the table order, the tab order, is kept within each).
+    for (const bool drawing : {false, true}) {
+        for (Entry& entry : entries_) {
+            const ControlLayout& control = *entry.layout;
+            if ((control.kind == ControlKind::label || control.kind == ControlKind::picture) !=
+                drawing)
+                continue;
+            entry.hwnd = CreateWindowExW(
+                ex_style_of(control), class_of(control.kind), wide(control.caption).c_str(),
+                style_of(control), pixels_from_twips(control.left, dpi),
+                pixels_from_twips(control.top, dpi), pixels_from_twips(control.width, dpi),
+                pixels_from_twips(control.height, dpi), parent,
+                reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
+            entry.back_colour = control.back_colour;
         }
     }
-    // Labels and pictures lie under the other controls, as drawings on the window would.
+    set_fonts_and_pictures();
+}
+
+void Controls::make_tooltips(HWND under_mouse) {
+    if (tooltips_ || std::ranges::none_of(entries_, [under_mouse](const Entry& entry) {
+            return entry.hwnd == under_mouse && entry.layout->tooltip;
+        }))
+        return;
+    tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent_, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    if (!tooltips_) return;
     for (const Entry& entry : entries_) {
-        const ControlKind kind = entry.layout->kind;
-        if (kind == ControlKind::label || kind == ControlKind::picture)
-            SetWindowPos(entry.hwnd, HWND_BOTTOM, 0, 0, 0, 0,
-                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        if (!entry.layout->tooltip) continue;
+        std::wstring text = wide(entry.layout->tooltip);
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = parent_;
+        tool.uId = reinterpret_cast<UINT_PTR>(entry.hwnd);
+        tool.lpszText = text.data();
+        SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    lay_out(dpi);
 }
 
 void Controls::lay_out(UINT dpi) {
-    release_fonts_and_pictures();
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    dpi_ = dpi;
     for (const Entry& entry : entries_) {
         const ControlLayout& layout = *entry.layout;
         SetWindowPos(entry.hwnd, nullptr, pixels_from_twips(layout.left, dpi),
                      pixels_from_twips(layout.top, dpi), pixels_from_twips(layout.width, dpi),
                      pixels_from_twips(layout.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(entry.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_for(layout.font, dpi)),
-                     TRUE);
-        if (layout.picture) {
-            const int size = MulDiv(32, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
-            auto* icon = static_cast<HICON>(
-                LoadImageW(instance, layout.picture, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
-            pictures_.push_back(icon);
-            SendMessageW(entry.hwnd, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-        }
+    }
+    set_fonts_and_pictures();
+}
+
+void Controls::set_fonts_and_pictures() {
+    release_fonts_and_pictures();
+    for (Entry& entry : entries_) {
+        SendMessageW(entry.hwnd, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(font_for(entry.layout->font, dpi_)), TRUE);
+        // A hidden picture is loaded when it is first shown (set_visible).
+        if (GetWindowLongPtrW(entry.hwnd, GWL_STYLE) & WS_VISIBLE) load_picture(entry);
+    }
+}
+
+void Controls::load_picture(Entry& entry) {
+    if (!entry.layout->picture || entry.picture) return;
+    const int size = MulDiv(32, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI);
+    entry.picture = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), entry.layout->picture,
+                                                  IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    SendMessageW(entry.hwnd, STM_SETICON, reinterpret_cast<WPARAM>(entry.picture), 0);
+}
+
+void Controls::set_visible(int id, bool visible) {
+    const HWND control = (*this)[id];
+    for (Entry& entry : entries_) {
+        if (entry.hwnd != control) continue;
+        if (visible) load_picture(entry);
+        ShowWindow(control, visible ? SW_SHOW : SW_HIDE);
     }
 }
 
@@ -139,8 +173,10 @@ void Controls::release_fonts_and_pictures() {
     for (const auto& [font, handle] : fonts_)
         if (handle && handle != GetStockObject(DEFAULT_GUI_FONT)) DeleteObject(handle);
     fonts_.clear();
-    for (HICON icon : pictures_) DestroyIcon(icon);
-    pictures_.clear();
+    for (Entry& entry : entries_) {
+        if (entry.picture) DestroyIcon(entry.picture);
+        entry.picture = nullptr;
+    }
 }
 
 void Controls::set_back_colour(int id, ColourValue colour) {

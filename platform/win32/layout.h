@@ -43,8 +43,8 @@ struct ControlLayout {
     bool visible = true;
 };
 
-/// The controls of one window, made from its layout table in table order (which is the tab
-/// order), with their fonts, pictures, colours and tooltips.
+/// The controls of one window, made from its layout table, whose order is the tab order, with
+/// their fonts, pictures, colours and tooltips.
 class Controls {
 public:
     Controls() = default;
@@ -54,10 +54,19 @@ public:
 
     void create(HWND parent, std::span<const ControlLayout> layout, UINT dpi);
 
+    /// Makes the tooltips, once, when the mouse first comes over a control that has one: call
+    /// this with the window under the mouse on the window's WM_SETCURSOR, which a control passes
+    /// up before its mouse message. The window shows sooner without a tooltip window it may
+    /// never need.
+    void make_tooltips(HWND under_mouse);
+
     /// Places and sizes the controls, and makes their fonts and pictures, for a DPI.
     void lay_out(UINT dpi);
 
     HWND operator[](int id) const { return GetDlgItem(parent_, id); }
+
+    /// Shows or hides a control; a picture is loaded when it is first shown.
+    void set_visible(int id, bool visible);
 
     void set_back_colour(int id, ColourValue colour);
 
@@ -68,18 +77,21 @@ public:
 private:
     struct Entry {
         const ControlLayout* layout;
-        HWND hwnd;
-        ColourValue back_colour;
+        HWND hwnd = nullptr;
+        ColourValue back_colour = no_colour;
+        HICON picture = nullptr;
     };
 
+    void set_fonts_and_pictures();
+    void load_picture(Entry& entry);
     void release_fonts_and_pictures();
     HFONT font_for(const Font* font, UINT dpi);
 
     HWND parent_ = nullptr;
     HWND tooltips_ = nullptr;
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     std::vector<Entry> entries_;
     std::map<const Font*, HFONT> fonts_;
-    std::vector<HICON> pictures_;
 };
 
 }  // namespace trelumo

@@ -6,6 +6,7 @@
 #include "platform/win32/layout.h"
 #include "platform/win32/system_colour.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_placement.h"
 
 namespace trelumo {
 namespace {
@@ -44,18 +45,28 @@ Window::~Window() {
 void Window::create(const Frame& frame, const std::string& title) {
     frame_ = frame;
     register_class(frame.class_name, frame.background, procedure);
-    CreateWindowExW(frame.ex_style, frame.class_name, wide(title).c_str(), frame.style, 0, 0, 0, 0,
-                    nullptr,
+    // Made at its size for the DPI it opens with, that of the primary monitor, in the middle of
+    // that monitor, so that no resizing nor moving (each a round to the window system) follows.
+    const UINT expected_dpi = GetDpiForSystem();
+    const SIZE size = frame_size(frame, expected_dpi);
+    const POINT place = centred_on_primary_screen(size);
+    CreateWindowExW(frame.ex_style, frame.class_name, wide(title).c_str(), frame.style, place.x,
+                    place.y, size.cx, size.cy, nullptr,
                     frame.menu ? LoadMenuW(GetModuleHandleW(nullptr), frame.menu) : nullptr,
                     GetModuleHandleW(nullptr), this);
-    resize_client(frame, dpi());
+    if (dpi() != expected_dpi) resize_client(frame, dpi());
 }
 
-void Window::resize_client(const Frame& frame, UINT dpi) {
+SIZE Window::frame_size(const Frame& frame, UINT dpi) {
     RECT bounds{0, 0, pixels_from_twips(frame.client_width, dpi),
                 pixels_from_twips(frame.client_height, dpi)};
     AdjustWindowRectExForDpi(&bounds, frame.style, frame.menu != nullptr, frame.ex_style, dpi);
-    SetWindowPos(hwnd_, nullptr, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top,
+    return {bounds.right - bounds.left, bounds.bottom - bounds.top};
+}
+
+void Window::resize_client(const Frame& frame, UINT dpi) {
+    const SIZE size = frame_size(frame, dpi);
+    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -66,9 +77,13 @@ UINT Window::dpi() const {
 
 void Window::show() {
     ShowWindow(hwnd_, IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
-    BringWindowToTop(hwnd_);
-    SetForegroundWindow(hwnd_);
-    SetActiveWindow(hwnd_);
+    // Showing a window usually activates it and brings it to the front (always at start-up);
+    // when it has not, as for a window shown again behind another, this does.
+    if (GetForegroundWindow() != hwnd_) {
+        BringWindowToTop(hwnd_);
+        SetForegroundWindow(hwnd_);
+        SetActiveWindow(hwnd_);
+    }
     UpdateWindow(hwnd_);
 }
 

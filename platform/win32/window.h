@@ -41,7 +41,8 @@ protected:
 
     Window() = default;
 
-    /// Makes the window, hidden, sized for the DPI of the monitor it is made on.
+    /// Makes the window, hidden, sized for the DPI of the monitor it is made on, in the middle of
+    /// the primary monitor.
     void create(const Frame& frame, const std::string& title);
 
     UINT dpi() const;
@@ -57,6 +58,7 @@ protected:
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
+    static SIZE frame_size(const Frame& frame, UINT dpi);
     void resize_client(const Frame& frame, UINT dpi);
 
     HWND hwnd_ = nullptr;

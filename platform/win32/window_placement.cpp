@@ -2,18 +2,32 @@
 
 namespace trelumo {
 
-void centre_on_screen(HWND window) {
+namespace {
+
+/// Where a window of a size goes to be in the middle of a monitor's work area.
+POINT centred_place(HMONITOR monitor_handle, SIZE size) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor)) return;
+    if (!GetMonitorInfoW(monitor_handle, &monitor)) return {0, 0};
+    const RECT& area = monitor.rcWork;
+    return {area.left + (area.right - area.left - size.cx) / 2,
+            area.top + (area.bottom - area.top - size.cy) / 2};
+}
+
+}  // namespace
+
+void centre_on_screen(HWND window) {
     RECT frame{};
     GetWindowRect(window, &frame);
-    const RECT& area = monitor.rcWork;
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    SetWindowPos(window, nullptr, area.left + (area.right - area.left - width) / 2,
-                 area.top + (area.bottom - area.top - height) / 2, 0, 0,
+    const POINT place = centred_place(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY),
+                                      {frame.right - frame.left, frame.bottom - frame.top});
+    if (place.x == frame.left && place.y == frame.top) return;  // as made (Window::create)
+    SetWindowPos(window, nullptr, place.x, place.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+POINT centred_on_primary_screen(SIZE size) {
+    return centred_place(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), size);
 }
 
 }  // namespace trelumo

@@ -74,6 +74,9 @@ LRESULT EuroWindow::handle_message(UINT message, WPARAM w, LPARAM l) {
                 text_pts_.notified(HIWORD(w));
             }
             return 0;
+        case WM_SETCURSOR:
+            controls_.make_tooltips(reinterpret_cast<HWND>(w));
+            break;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
             if (const HBRUSH brush = controls_.colours(
@@ -143,5 +146,5 @@ void EuroWindow::set_result_caption(std::string_view caption) {
 
 void EuroWindow::set_arrow_visible(trelumo::Arrow arrow, bool visible) {
     const int id = arrow == trelumo::Arrow::left ? euro_layout::fizq : euro_layout::fdcha;
-    ShowWindow(controls_[id], visible ? SW_SHOW : SW_HIDE);
+    controls_.set_visible(id, visible);
 }
