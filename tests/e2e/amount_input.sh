@@ -61,16 +61,19 @@ for input in "${inputs[@]}"; do
 done
 
 # A middle click pastes the primary selection into the euro field, which the click enters from
-# the peseta field: the amount replaces the field's text, selected by its GotFocus.
-press Tab
-shot="$E2E_OUTPUT/amount_input.png"
-screenshot "$main_window" "$shot"
-find_client_top "$shot"
-read -r x y w h < <(control_rect "${text_euro[@]}")
-put_on_clipboard "42,5" primary
-xdotool mousemove --window "$main_window" $((x + w / 2)) $((y + h / 2)) click 2
-check_equal "42,5 pasted by a middle click into the euro field" 42,5 "$(field_text)"
-press Tab
-check_equal "TAB: the peseta field, selected" 7.071 "$(copy_selection)"
+# the peseta field: the amount replaces the field's text, selected by its GotFocus. The primary
+# selection is X11's: Windows has none, and its edit controls paste nothing on a middle click.
+if [ "$program_platform" != wine ]; then
+    press Tab
+    shot="$E2E_OUTPUT/amount_input.png"
+    screenshot "$main_window" "$shot"
+    find_client_top "$shot"
+    read -r x y w h < <(control_rect "${text_euro[@]}")
+    put_on_clipboard "42,5" primary
+    xdotool mousemove --window "$main_window" $((x + w / 2)) $((y + h / 2)) click 2
+    check_equal "42,5 pasted by a middle click into the euro field" 42,5 "$(field_text)"
+    press Tab
+    check_equal "TAB: the peseta field, selected" 7.071 "$(copy_selection)"
+fi
 
 finish
