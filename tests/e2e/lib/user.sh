@@ -33,7 +33,7 @@ put_on_clipboard() {
     # clipboard still holds the old text, and Wine may yet take it back from a copy.
     if [ "$program_platform" = wine ]; then
         tries=0
-        until [ "$(windows_probe clipboard; echo .)" = "$1." ]; do
+        until [ "$(WINDOWS_PROBE_TIMEOUT=5 windows_probe clipboard; echo .)" = "$1." ]; do
             ((++tries < 40)) || { echo "Windows' clipboard does not take the text" >&2; return 1; }
         done
     fi
