@@ -2,7 +2,7 @@
 # Amounts as people type and paste them: a number begun with its sign or decimal comma, thousands
 # set apart by a space, an amount pasted with its unit and a line end, the selection typed over
 # after the menu bar, the About and help windows or another program took the focus and gave it
-# back, and a middle-click paste. Each row goes into
+# back, ctrl+z after a letter emptied the field, a very long paste, and a middle-click paste. Each row goes into
 # the euro field, TAB shows its conversion in the peseta field, selected, and Shift+TAB comes
 # back to the euro field, recomputed and selected, ready for the next row.
 set -euo pipefail
@@ -78,6 +78,19 @@ for input in "${inputs[@]}"; do
     press shift+Tab
     check_equal "Shift+TAB: the euro field, selected" "$euros" "$(copy_selection)"
 done
+
+# A letter empties the field; ctrl+z brings back the amount it replaced, selected as it was.
+type_text x
+press ctrl+z
+check_equal "x typed over 6,00, then ctrl+z: the amount back, selected" 6,00 "$(copy_selection)"
+
+# A paste longer than an edit control holds unless told otherwise (some 30,000 characters) is
+# taken whole, not cut into another number.
+printf -v long_paste '%40000s12345' ''
+paste_text "$long_paste"
+press Tab
+check_equal "12345 after 40.000 spaces pasted, TAB: the peseta field" 2.054.035 "$(copy_selection)"
+press shift+Tab
 
 # A middle click pastes the primary selection into the euro field, which the click enters from
 # the peseta field: the amount replaces the field's text, selected by its GotFocus. The primary
