@@ -1,6 +1,7 @@
 // An amount field on a Windows edit control: Change raised once for each real change of its text,
 // synchronously, whatever the edit control notifies; the keypad's decimal key types the locale's
-// decimal separator; a long paste stays whole; ctrl+z brings back what the program emptied.
+// decimal separator; a long paste stays whole; ctrl+z brings back what the program emptied; the
+// selection survives the window losing the focus to another and getting it back.
 #include "platform/win32/amount_edit.h"
 
 #include <gtest/gtest.h>
@@ -140,6 +141,36 @@ INSTANTIATE_TEST_SUITE_P(
                     UndoCase{"letter_at_the_caret", "12", 1, 1, L"a", 0, "12", 1, 1},
                     UndoCase{"deleted_by_the_user", "5", 0, 1, L"", VK_DELETE, "5", 0, 1}),
     [](const auto& info) { return std::string(info.param.name); });
+
+struct AwayCase {
+    const char* name;
+    bool other_window_closed;  // or left open, its owner made active again
+};
+
+class AwayAndBackTest : public testing::TestWithParam<AwayCase> {};
+
+TEST_P(AwayAndBackTest, KeepsTheFieldsSelection) {
+    TestWindow window;
+    SetFocus(window.second.hwnd());
+    window.second.set_text("1.234,50");
+    SendMessageW(window.second.hwnd(), EM_SETSEL, 0, -1);
+    {
+        TestWindow other;
+        ASSERT_EQ(GetActiveWindow(), other.hwnd());
+        if (!GetParam().other_window_closed) window.show();
+    }
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(window.second.hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(GetFocus(), window.second.hwnd());
+    EXPECT_EQ(std::make_pair(start, end), std::make_pair(DWORD(0), DWORD(8)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, AwayAndBackTest,
+                         testing::Values(AwayCase{"other_window_closed", true},
+                                         AwayCase{"owner_made_active_again", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace trelumo
