@@ -15,6 +15,9 @@ namespace trelumo {
 ///   write, even of the text it already holds, so the field compares.
 /// - The keypad's decimal key types the locale's decimal separator.
 /// - A click that brings the focus into the field keeps the selection its GotFocus made.
+/// - The selection (or the caret) survives a trip of the focus away and back that does not bring
+///   it to another field: the menu bar, a menu command, another window or program. The edit
+///   control keeps it, and the window gives the focus back to the control that had it (Window).
 /// - The field takes text of any length, so that a long paste is never cut into another number
 ///   (the edit control's own limit is some 30,000 characters).
 /// - When the program empties the field after an edit, ctrl+z brings back the text and selection
