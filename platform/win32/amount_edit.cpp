@@ -8,8 +8,30 @@
 
 namespace trelumo {
 namespace {
+
 constexpr UINT_PTR subclass_id = 0x7F0E;
+constexpr WPARAM ctrl_z = 0x1A;
+
+// The messages by which the user edits the text (ctrl+v and ctrl+x come as characters first).
+bool is_edit(UINT message) {
+    switch (message) {
+        case WM_KEYDOWN:
+        case WM_CHAR:
+        case WM_IME_CHAR:
+        case WM_PASTE:
+        case WM_CUT:
+        case WM_CLEAR:
+            return true;
+        default:
+            return false;
+    }
 }
+
+bool is_read_only(HWND control) {
+    return (GetWindowLongW(control, GWL_STYLE) & ES_READONLY) != 0;
+}
+
+}  // namespace
 
 AmountEdit::~AmountEdit() {
     if (edit_) RemoveWindowSubclass(edit_, control_procedure, subclass_id);
@@ -18,6 +40,7 @@ AmountEdit::~AmountEdit() {
 void AmountEdit::attach(HWND edit) {
     edit_ = edit;
     known_text_ = wide_text();
+    SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);  // none: the largest the control can hold
     SetWindowSubclass(edit, control_procedure, subclass_id, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -30,6 +53,7 @@ void AmountEdit::notified(WORD code) {
     std::wstring now = wide_text();
     if (now == known_text_) return;
     known_text_ = std::move(now);
+    if (!known_text_.empty()) before_emptied_.reset();
     if (changed_) changed_();
 }
 
@@ -62,22 +86,54 @@ void AmountEdit::set_selection_length(int length) {
     SendMessageW(edit_, EM_SETSEL, start, end);
 }
 
+AmountEdit::Selection AmountEdit::selection() const {
+    Selection now{wide_text()};
+    SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&now.start),
+                 reinterpret_cast<LPARAM>(&now.end));
+    return now;
+}
+
+bool AmountEdit::undo_emptying() {
+    if (!before_emptied_ || !wide_text().empty() || is_read_only(edit_)) return false;
+    const Selection before = *before_emptied_;
+    SetWindowTextW(edit_, before.text.c_str());
+    if (wide_text() == before.text) SendMessageW(edit_, EM_SETSEL, before.start, before.end);
+    return true;
+}
+
 LRESULT CALLBACK AmountEdit::control_procedure(HWND control, UINT message, WPARAM w, LPARAM l,
                                                UINT_PTR, DWORD_PTR self_pointer) {
     auto* self = reinterpret_cast<AmountEdit*>(self_pointer);
+    const bool undo =
+        message == WM_UNDO || message == EM_UNDO || (message == WM_CHAR && w == ctrl_z);
+    if (undo) return self->undo_emptying() ? TRUE : DefSubclassProc(control, message, w, l);
+    if (!is_edit(message)) return self->handle(control, message, w, l);
+
+    const bool outermost = self->edits_running_++ == 0;
+    const Selection before = outermost ? self->selection() : Selection{};
+    const LRESULT result = self->handle(control, message, w, l);
+    --self->edits_running_;
+    // Writing the text from code clears the edit control's undo; an edit does not.
+    if (outermost && !before.text.empty() && self->wide_text().empty() &&
+        !SendMessageW(control, EM_CANUNDO, 0, 0))
+        self->before_emptied_ = before;
+    return result;
+}
+
+LRESULT AmountEdit::handle(HWND control, UINT message, WPARAM w, LPARAM l) {
     switch (message) {
         case WM_KEYDOWN:
-            if (w == VK_DECIMAL && !(GetWindowLongW(control, GWL_STYLE) & ES_READONLY)) {
+            if (w == VK_DECIMAL && !is_read_only(control)) {
                 SendMessageW(control, EM_REPLACESEL, TRUE,
-                             reinterpret_cast<LPARAM>(self->decimal_separator_.c_str()));
-                self->drop_next_character_ = true;
+                             reinterpret_cast<LPARAM>(decimal_separator_.c_str()));
+                drop_next_character_ = true;
                 return 0;
             }
             break;
         case WM_CHAR:
-            if (self->drop_next_character_) {
+            if (drop_next_character_) {
                 // The character the keypad's decimal key made, already typed as the separator.
-                self->drop_next_character_ = false;
+                drop_next_character_ = false;
                 if (w == L'.' || w == L',') return 0;
             }
             break;
@@ -90,7 +146,7 @@ LRESULT CALLBACK AmountEdit::control_procedure(HWND control, UINT message, WPARA
             break;
         case WM_NCDESTROY:
             RemoveWindowSubclass(control, control_procedure, subclass_id);
-            self->edit_ = nullptr;
+            edit_ = nullptr;
             break;
         default:
             break;

@@ -3,15 +3,25 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace trelumo {
 
-/// A single-line amount field on a Windows edit control. Its Change is raised only when the text
-/// really changes: the edit control notifies every write, even of the text it already holds, so
-/// the field compares. The keypad's decimal key types the locale's decimal separator, and a click
-/// that brings the focus into the field keeps the selection its GotFocus made.
+/// A single-line amount field on a Windows edit control.
+///
+/// - Its Change is raised only when the text really changes: the edit control notifies every
+///   write, even of the text it already holds, so the field compares.
+/// - The keypad's decimal key types the locale's decimal separator.
+/// - A click that brings the focus into the field keeps the selection its GotFocus made.
+/// - The selection (or the caret) survives a trip of the focus away and back that does not bring
+///   it to another field: the menu bar, a menu command, another window or program. The edit
+///   control keeps it, and the window gives the focus back to the control that had it (Window).
+/// - The field takes text of any length, so that a long paste is never cut into another number
+///   (the edit control's own limit is some 30,000 characters).
+/// - When the program empties the field after an edit, ctrl+z brings back the text and selection
+///   from before that edit: writing the text clears the edit control's own undo.
 class AmountEdit {
 public:
     AmountEdit() = default;
@@ -36,14 +46,25 @@ public:
     void set_selection_length(int length);
 
 private:
+    struct Selection {
+        std::wstring text;
+        DWORD start = 0;
+        DWORD end = 0;
+    };
+    Selection selection() const;
+    bool undo_emptying();
+
     static LRESULT CALLBACK control_procedure(HWND control, UINT message, WPARAM w, LPARAM l,
                                               UINT_PTR id, DWORD_PTR self);
+    LRESULT handle(HWND control, UINT message, WPARAM w, LPARAM l);
     std::wstring wide_text() const;
 
     HWND edit_ = nullptr;
     std::wstring known_text_;
     std::wstring decimal_separator_ = L",";
     bool drop_next_character_ = false;
+    int edits_running_ = 0;                    // user edits being handled, nested ones included
+    std::optional<Selection> before_emptied_;  // the text the program emptied after an edit
     std::function<void()> changed_;
 };
 

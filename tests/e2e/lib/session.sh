@@ -113,9 +113,11 @@ focused_window_name() {
     printf '%s\n' "$name"
 }
 
+# Runs windows_probe, for a minute at most: a Windows program waiting on Wine's clipboard may
+# never end.
 windows_probe() {
     : "${WINDOWS_PROBE:?WINDOWS_PROBE names the windows_probe program}"
-    wine "$WINDOWS_PROBE" "$@" 2>/dev/null | tr -d '\r'
+    timeout 60 wine "$WINDOWS_PROBE" "$@" 2>/dev/null | tr -d '\r'
 }
 
 # Waits for Trelumo to end; its exit status goes to $trelumo_status, "running" if it does not end.

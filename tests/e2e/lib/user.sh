@@ -18,24 +18,30 @@ type_text() {
 }
 
 # Puts text on the clipboard, as another program would when the user copies it there; with
-# "primary" after the text, on the primary selection, which a middle click pastes.
+# "primary" after the text, on the primary selection, which a middle click pastes. For Trelumo.exe
+# the text goes on Windows' clipboard from a Windows program: handing the clipboard back and forth
+# between X clients and Wine now and then leaves Wine's clipboard waiting for ever.
 put_on_clipboard() {
-    local selection=${2:-clipboard}
-    printf '%s' "$1" | xclip -i -selection "$selection" -quiet >/dev/null 2>&1 &
-    client_pids+=("$!")
-    local tries=0
+    local selection=${2:-clipboard} tries=0
+    if [ "$program_platform" = wine ] && [ "$selection" = clipboard ]; then
+        printf '%s' "$1" | windows_probe copy
+    else
+        printf '%s' "$1" | xclip -i -selection "$selection" -quiet >/dev/null 2>&1 &
+        client_pids+=("$!")
+    fi
     # The dot keeps line ends at the end of the text from being dropped before the comparison.
-    until [ "$(xclip -o -selection "$selection" 2>/dev/null; echo .)" = "$1." ]; do
+    until [ "$(clipboard_text "$selection"; echo .)" = "$1." ]; do
         ((++tries < 100)) || { echo "the $selection selection does not take the text" >&2; return 1; }
         sleep 0.05
     done
-    # Wine learns of the X server's new clipboard owner in a while: until it has, Windows'
-    # clipboard still holds the old text, and Wine may yet take it back from a copy.
-    if [ "$program_platform" = wine ]; then
-        tries=0
-        until [ "$(windows_probe clipboard)" = "$1" ]; do
-            ((++tries < 40)) || { echo "Windows' clipboard does not take the text" >&2; return 1; }
-        done
+}
+
+# Prints the text on the clipboard, or on the selection named.
+clipboard_text() {
+    if [ "$program_platform" = wine ] && [ "$1" = clipboard ]; then
+        windows_probe clipboard
+    else
+        xclip -o -selection "$1" -t UTF8_STRING 2>/dev/null || true
     fi
 }
 
@@ -54,7 +60,7 @@ copy_selection() {
     local tries=0 copied=$mark
     while [ "$copied" = "$mark" ] && ((tries++ < 100)); do
         sleep 0.05
-        copied=$(xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null || true)
+        copied=$(clipboard_text clipboard)
     done
     [ "$copied" = "$mark" ] && copied="(nothing copied)"
     printf '%s\n' "$copied"

@@ -13,9 +13,15 @@
 //       prints the title of the active window
 //   windows_probe clipboard
 //       prints the text on Windows' clipboard, in UTF-8
+//   windows_probe copy
+//       puts the text read from its input, in UTF-8, on Windows' clipboard, each line end as
+//       Windows writes it (CR LF), as a program does when the user copies the text there
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 #include <cwchar>
 #include <string>
 
@@ -52,7 +58,7 @@ int usage() {
         "usage: windows_probe text PICTURE.bmp TEXT [font=FAMILY] [points=N] [bold]"
         " [colour=#rrggbb] [background=#rrggbb]\n"
         "       windows_probe client|activate TITLE\n"
-        "       windows_probe active|clipboard\n",
+        "       windows_probe active|clipboard|copy\n",
         stderr);
     return 2;
 }
@@ -93,6 +99,36 @@ int clipboard_command() {
     }
     std::fwrite(text.data(), 1, text.size(), stdout);
     return 0;
+}
+
+int copy_command() {
+    _setmode(_fileno(stdin), _O_BINARY);
+    std::string text;
+    char chunk[4096];
+    while (const std::size_t read = std::fread(chunk, 1, sizeof chunk, stdin))
+        text.append(chunk, read);
+    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(
+                          CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0)),
+                      L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                        static_cast<int>(wide.size()));
+    std::wstring lines;
+    for (const wchar_t c : wide) {
+        if (c == L'\n') lines += L'\r';
+        lines += c;
+    }
+    // The clipboard takes data only from a window's owner, even one that is never shown.
+    const HWND owner = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                     GetModuleHandleW(nullptr), nullptr);
+    const std::size_t bytes = (lines.size() + 1) * sizeof(wchar_t);
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!owner || !data || !OpenClipboard(owner)) return 1;
+    std::memcpy(GlobalLock(data), lines.c_str(), bytes);
+    GlobalUnlock(data);
+    const bool copied = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, data);
+    CloseClipboard();
+    DestroyWindow(owner);
+    return copied ? 0 : 1;
 }
 
 int text_command(int argc, wchar_t* argv[]) {
@@ -172,5 +208,6 @@ int wmain(int argc, wchar_t* argv[]) {
         return window_command(command, argv[2]);
     if (command == L"active" && argc == 2) return active_command();
     if (command == L"clipboard" && argc == 2) return clipboard_command();
+    if (command == L"copy" && argc == 2) return copy_command();
     return usage();
 }

@@ -1,6 +1,7 @@
 // An amount field on a Windows edit control: Change raised once for each real change of its text,
 // synchronously, whatever the edit control notifies; the keypad's decimal key types the locale's
-// decimal separator.
+// decimal separator; a long paste stays whole; ctrl+z brings back what the program emptied; the
+// selection survives the window losing the focus to another and getting it back.
 #include "platform/win32/amount_edit.h"
 
 #include <gtest/gtest.h>
@@ -88,6 +89,87 @@ INSTANTIATE_TEST_SUITE_P(Table, KeypadDecimalTest,
                          testing::Values(KeypadCase{"comma_from_a_point_key", ",", L'.'},
                                          KeypadCase{"point_from_a_comma_key", ".", L','},
                                          KeypadCase{"arabic_decimal_separator", "\u066B", L'.'}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Paste, LongerThanTheEditControlsOwnLimitStaysWhole) {
+    TestWindow window;
+    const std::wstring pasted(40000, L'1');
+    SendMessageW(window.first.hwnd(), EM_REPLACESEL, TRUE,
+                 reinterpret_cast<LPARAM>(pasted.c_str()));
+    EXPECT_EQ(window.first.text().size(), pasted.size());
+}
+
+struct UndoCase {
+    const char* name;
+    std::string text;
+    int selection_start;
+    int selection_end;
+    std::wstring typed;
+    UINT pressed;  // a virtual key pressed after the typing, or 0
+    std::string after_ctrl_z;
+    int selected_start;
+    int selected_end;
+};
+
+class UndoTest : public testing::TestWithParam<UndoCase> {};
+
+// The field is emptied by the program, as the amount fields do, when a letter is in it.
+TEST_P(UndoTest, BringsBackWhatTheProgramEmptied) {
+    const UndoCase& row = GetParam();
+    TestWindow window;
+    const HWND edit = window.first.hwnd();
+    window.first.set_text(row.text);
+    window.first.on_change([&] {
+        if (window.first.text().find_first_not_of("0123456789,") != std::string::npos)
+            window.first.set_text("");
+    });
+    SendMessageW(edit, EM_SETSEL, row.selection_start, row.selection_end);
+    for (const wchar_t character : row.typed) SendMessageW(edit, WM_CHAR, character, 1);
+    if (row.pressed) SendMessageW(edit, WM_KEYDOWN, row.pressed, 1);
+    SendMessageW(edit, WM_CHAR, 0x1A, 1);  // ctrl+z, as TranslateMessage gives it
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(window.first.text(), row.after_ctrl_z);
+    EXPECT_EQ(std::make_pair(start, end),
+              std::make_pair(DWORD(row.selected_start), DWORD(row.selected_end)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, UndoTest,
+    testing::Values(UndoCase{"letter_over_the_selection", "5,00", 0, 4, L"x", 0, "5,00", 0, 4},
+                    UndoCase{"letter_at_the_caret", "12", 1, 1, L"a", 0, "12", 1, 1},
+                    UndoCase{"deleted_by_the_user", "5", 0, 1, L"", VK_DELETE, "5", 0, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct AwayCase {
+    const char* name;
+    bool other_window_closed;  // or left open, its owner made active again
+};
+
+class AwayAndBackTest : public testing::TestWithParam<AwayCase> {};
+
+TEST_P(AwayAndBackTest, KeepsTheFieldsSelection) {
+    TestWindow window;
+    SetFocus(window.second.hwnd());
+    window.second.set_text("1.234,50");
+    SendMessageW(window.second.hwnd(), EM_SETSEL, 0, -1);
+    {
+        TestWindow other;
+        ASSERT_EQ(GetActiveWindow(), other.hwnd());
+        if (!GetParam().other_window_closed) window.show();
+    }
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(window.second.hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(GetFocus(), window.second.hwnd());
+    EXPECT_EQ(std::make_pair(start, end), std::make_pair(DWORD(0), DWORD(8)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, AwayAndBackTest,
+                         testing::Values(AwayCase{"other_window_closed", true},
+                                         AwayCase{"owner_made_active_again", false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
