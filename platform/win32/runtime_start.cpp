@@ -1,7 +1,7 @@
 #include "platform/win32/runtime_start.h"
 
 #include <windows.h>
-
+// commctrl.h needs the types windows.h declares.
 #include <commctrl.h>
 
 namespace trelumo {
