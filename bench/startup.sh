@@ -26,8 +26,7 @@ for ((i = 0; i < runs; i++)); do
     done
 done
 
-median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.3f", a / b}'; }
+source "$(dirname "$0")/statistics.sh"
 row() {  # title, values array name
     local -n values=$2
     local bare label trelumo

@@ -56,9 +56,7 @@ for ((i = 0; i < runs; i++)); do
     done
 done
 
-median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
-quartiles() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{a[NR]=$1} END {printf "%g-%g", a[int((NR-1)/4)+1], a[int(3*(NR-1)/4)+1]}'; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.3f", a / b}'; }
+source "$(dirname "$0")/statistics.sh"
 # The ratio of each run's figure to the figure of the program started just before it: runs side
 # by side share the machine's load, so these spread less than the figures themselves.
 run_ratios() { paste -d' ' <(tr ' ' '\n' <<<"$1" | grep -v '^$') <(tr ' ' '\n' <<<"$2" | grep -v '^$') |
