@@ -17,10 +17,7 @@ void report_after_current_event(const RunTimeError& error) {
     // One event can fail in two handlers (the field left and the field entered): one report.
     if (report_pending) return;
     report_pending = true;
-    const QString text =
-        QStringLiteral("Se ha producido el error '%1' en tiempo de ejecución:\n\n%2")
-            .arg(error.number())
-            .arg(QString::fromUtf8(error.what()));
+    const QString text = QString::fromStdString(error.report());
     QTimer::singleShot(0, qApp, [text] {
         report_pending = false;
         if (program_ending) return;

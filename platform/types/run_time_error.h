@@ -15,6 +15,13 @@ public:
 
     int number() const noexcept { return number_; }
 
+    /// How the error is reported to the user: "Se ha producido el error '6' en tiempo de
+    /// ejecución:", a blank line, then the message.
+    std::string report() const {
+        return "Se ha producido el error '" + std::to_string(number_) +
+               "' en tiempo de ejecución:\n\n" + what();
+    }
+
 private:
     int number_;
 };

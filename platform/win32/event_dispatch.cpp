@@ -47,8 +47,7 @@ void report_after_current_event(const RunTimeError& error) {
     // One event can fail in two handlers (the field left and the field entered): one report.
     if (report_pending) return;
     report_pending = true;
-    pending_text = wide("Se ha producido el error '" + std::to_string(error.number()) +
-                        "' en tiempo de ejecución:\n\n" + error.what());
+    pending_text = wide(error.report());
     PostMessageW(reporter(), report_message, 0, 0);
 }
 

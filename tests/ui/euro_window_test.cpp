@@ -320,8 +320,9 @@ private slots:
         tab();
         QTRY_VERIFY(top_level_named(QStringLiteral("run_time_error")));
         auto* box = qobject_cast<QMessageBox*>(top_level_named(QStringLiteral("run_time_error")));
-        QVERIFY(box->text().contains(QStringLiteral("Desbordamiento")));
-        QVERIFY(box->text().contains(QStringLiteral("'6'")));
+        QCOMPARE(box->text(),
+                 QStringLiteral("Se ha producido el error '6' en tiempo de ejecución:\n\n"
+                                "Desbordamiento"));
         box->close();
         watchdog().expect(QString());
         window()->activateWindow();
