@@ -1,6 +1,7 @@
 #include "core/amount_fields.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/types/run_time_error.h"
 
@@ -12,6 +13,10 @@ int code_point_count(std::string_view text) {
         return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     };
     return static_cast<int>(std::ranges::count_if(text, starts_code_point));
+}
+
+Currency currency_of(AmountField field) {
+    return field == AmountField::euro ? Currency::euro : Currency::pts;
 }
 
 }  // namespace
@@ -44,10 +49,7 @@ void AmountFields::text_pts_LostFocus() {
 }
 
 void AmountFields::change(AmountField field) {
-    const std::string text = view_.text(field);
-    const bool amount =
-        field == AmountField::euro ? conversion_.is_euro_text(text) : conversion_.is_pts_text(text);
-    if (!amount && !conversion_.is_number_beginning(text)) view_.set_text(field, "");
+    if (!conversion_.is_beginning(currency_of(field), view_.text(field))) view_.set_text(field, "");
 }
 
 void AmountFields::got_focus(AmountField field) {
@@ -66,24 +68,25 @@ void AmountFields::got_focus(AmountField field) {
 }
 
 void AmountFields::lost_focus(AmountField field) {
-    const bool euro = field == AmountField::euro;
+    const Currency currency = currency_of(field);
     view_.set_background(field, normal_colour);
-    const std::string text = view_.text(field);
-    if (text.empty() || conversion_.is_number_beginning(text)) {
-        view_.set_text(field, euro ? conversion_.zero_euro_text() : conversion_.zero_pts_text());
+    std::optional<Amount> amount = conversion_.amount(currency, view_.text(field));
+    if (!amount) {  // empty, or only begun
+        amount = Amount{};
+        view_.set_text(field, conversion_.text(currency, *amount));
     }
-    view_.set_text(field, euro ? conversion_.reformat_euro_text(view_.text(field))
-                               : conversion_.reformat_pts_text(view_.text(field)));
+    const std::string shown = conversion_.text(currency, *amount);
+    view_.set_text(field, shown);
     std::string sentence;
     try {
-        sentence = euro ? conversion_.euro_sentence(view_.text(field))
-                        : conversion_.pts_sentence(view_.text(field));
+        sentence = conversion_.sentence(currency, shown, conversion_.tidied(currency, *amount));
     } catch (const RunTimeError&) {
         view_.set_result_caption("");  // no conversion to state
         view_.set_arrow_visible(Arrow::left, false);
         view_.set_arrow_visible(Arrow::right, false);
         throw;
     }
+    const bool euro = field == AmountField::euro;
     view_.set_result_caption(sentence);
     view_.set_arrow_visible(euro ? Arrow::left : Arrow::right, false);
     view_.set_arrow_visible(euro ? Arrow::right : Arrow::left, true);

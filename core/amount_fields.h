@@ -36,9 +36,9 @@ public:
 
 /// The handlers of text_euro and text_pts.
 ///
-/// While a field is edited, a text that is neither an amount of the field's currency (see
-/// Conversion::is_euro_text) nor the beginning of a number ("-", ",") is emptied at once; leaving
-/// a field that holds only such a beginning treats it as empty.
+/// While a field is edited, a text that is not the beginning of an amount of the field's currency
+/// (see Conversion::is_beginning) is emptied at once; leaving a field that holds a beginning that
+/// is no amount yet ("-", "5 e", "1 2") treats it as empty. Each handler reads a field's text once.
 ///
 /// A conversion that overflows throws RunTimeError once the window shows no stale conversion:
 /// leaving the field, the sentence is cleared and both arrows hidden; entering the other field,

@@ -1,9 +1,6 @@
 #include "core/conversion.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdint>
-#include <optional>
 #include <span>
 #include <utility>
 
@@ -12,119 +9,177 @@
 namespace trelumo {
 namespace {
 
-constexpr std::string_view euro_units[] = {"euros", "eur", "\u20AC"};
-constexpr std::string_view pts_units[] = {"pesetas", "ptas.", "pts", "\u20A7"};
+// Lower case; each word may also be written with a final period.
+constexpr std::string_view euro_units[] = {"euros", "euro", "eur", "\u20AC"};
+constexpr std::string_view pts_units[] = {"pesetas", "peseta", "ptas", "pta", "pts", "\u20A7"};
+
+std::span<const std::string_view> units_of(Currency currency) {
+    if (currency == Currency::euro) return euro_units;
+    return pts_units;
+}
+
+Currency other(Currency currency) {
+    return currency == Currency::euro ? Currency::pts : Currency::euro;
+}
+
+bool is_word(std::string_view unit) {
+    return unit.front() >= 'a' && unit.front() <= 'z';
+}
 
 bool same_letters(std::string_view text, std::string_view unit) {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
     return std::ranges::equal(text, unit, {}, lower);
 }
 
-// The amount in a text that carries one of the units: "1.234,50 €", "€1.234,50" and "-€5" give
-// "1.234,50", "1.234,50" and "-5"; nothing for a text without one of them.
-std::optional<std::string> without_unit(std::string_view text,
-                                        std::span<const std::string_view> units) {
-    const std::string_view amount = without_blanks_around(text);
-    for (const std::string_view unit : units) {
-        if (amount.size() < unit.size()) continue;
-        if (same_letters(amount.substr(amount.size() - unit.size()), unit))
-            return std::string(amount.substr(0, amount.size() - unit.size()));
-        if (same_letters(amount.substr(0, unit.size()), unit))
-            return std::string(amount.substr(unit.size()));
-        const bool signed_amount = amount.starts_with('-') || amount.starts_with('+');
-        if (signed_amount && same_letters(amount.substr(1, unit.size()), unit))
-            return amount.front() + std::string(amount.substr(1 + unit.size()));
-    }
-    return std::nullopt;
+bool starts_with_unit(std::string_view text, std::string_view unit) {
+    return text.size() >= unit.size() && same_letters(text.substr(0, unit.size()), unit);
 }
 
-// The value of a numeric text, or of an amount with one of the units.
-std::optional<double> amount_value(std::string_view text, std::span<const std::string_view> units,
-                                   const Separators& separators) {
-    if (const std::optional<double> value = parse_number(text, separators)) return value;
-    if (const std::optional<std::string> number = without_unit(text, units))
-        return parse_number(*number, separators);
-    return std::nullopt;
+bool ends_with_unit(std::string_view text, std::string_view unit) {
+    return text.size() >= unit.size() && same_letters(text.substr(text.size() - unit.size()), unit);
 }
 
-double value_of(std::string_view text, std::span<const std::string_view> units,
-                const Separators& separators) {
-    const std::optional<double> value = amount_value(text, units, separators);
-    if (!value) throw type_mismatch_error();
-    return *value;
+// The ways a text can be read as a unit followed by the rest, with and without a period after a
+// word ("Pts.5" is "5", "eur.5" might have been meant as ",5": both are tried).
+struct AfterUnit {
+    std::string_view rests[2];
+    int count = 0;
+};
+
+AfterUnit after_unit(std::string_view text, std::string_view unit) {
+    AfterUnit after;
+    if (!starts_with_unit(text, unit)) return after;
+    const std::string_view rest = text.substr(unit.size());
+    after.rests[after.count++] = rest;
+    if (is_word(unit) && rest.starts_with('.')) after.rests[after.count++] = rest.substr(1);
+    return after;
 }
 
-std::string tidied(std::string_view text, std::string_view pattern,
-                   std::span<const std::string_view> units, const Separators& separators) {
-    const std::optional<double> value = amount_value(text, units, separators);
-    return value ? format_number(*value, pattern, separators) : std::string(text);
-}
-
-double checked(double result) {
-    if (!std::isfinite(result)) throw overflow_error();
-    return result;
+std::optional<std::string_view> before_unit(std::string_view text, std::string_view unit) {
+    if (is_word(unit) && text.ends_with('.')) text.remove_suffix(1);
+    if (!ends_with_unit(text, unit)) return std::nullopt;
+    return text.substr(0, text.size() - unit.size());
 }
 
 }  // namespace
 
 Conversion::Conversion(Separators separators) : separators_(std::move(separators)) {}
 
-bool Conversion::is_numeric(std::string_view text) const {
-    return trelumo::is_numeric(text, separators_);
+std::optional<Amount> Conversion::amount(Currency currency, std::string_view text) const {
+    text = without_blanks_around(text);
+    if (text.size() > longest_number_text) return std::nullopt;
+    const auto amount_of = [&](std::string_view number) -> std::optional<Amount> {
+        const std::optional<std::string> plain = plain_number(number, separators_);
+        return plain ? std::optional(Amount::from_plain(*plain)) : std::nullopt;
+    };
+    if (std::optional<Amount> plain = amount_of(text)) return plain;
+
+    const std::size_t sign = sign_size(text);
+    const std::string_view after_sign = without_blanks_around(text.substr(sign));
+    for (const std::string_view unit : units_of(currency)) {
+        if (const std::optional<std::string_view> number = before_unit(text, unit)) {
+            if (std::optional<Amount> found = amount_of(*number)) return found;
+        }
+        const AfterUnit after = after_unit(after_sign, unit);
+        for (int i = 0; i < after.count; ++i) {
+            const std::string number = std::string(text.substr(0, sign)).append(after.rests[i]);
+            if (std::optional<Amount> found = amount_of(number)) return found;
+        }
+    }
+    return std::nullopt;
 }
 
-bool Conversion::is_number_beginning(std::string_view text) const {
-    return trelumo::is_number_beginning(text, separators_);
+bool Conversion::is_beginning(Currency currency, std::string_view text) const {
+    text = without_blanks_around(text);
+    if (text.size() > longest_number_text) return false;
+    const auto amount_with = [&](std::string_view more) {
+        return amount(currency, std::string(text).append(more)).has_value();
+    };
+    if (amount_with("") || amount_with("0") || amount_with("00") || amount_with("000")) return true;
+    for (const std::string_view unit : units_of(currency)) {
+        for (std::size_t typed = 1; is_word(unit) && typed < unit.size(); ++typed) {
+            if (!ends_with_unit(text, unit.substr(0, typed))) continue;
+            const std::string whole(unit.substr(typed));
+            if (amount_with(whole) || amount_with(whole + "0")) return true;
+        }
+    }
+    return false;
 }
 
 bool Conversion::is_euro_text(std::string_view text) const {
-    return amount_value(text, euro_units, separators_).has_value();
+    return amount(Currency::euro, text).has_value();
 }
 
 bool Conversion::is_pts_text(std::string_view text) const {
-    return amount_value(text, pts_units, separators_).has_value();
+    return amount(Currency::pts, text).has_value();
+}
+
+Amount Conversion::tidied(Currency currency, const Amount& amount) const {
+    return amount.rounded(currency == Currency::euro ? 2 : 0);
+}
+
+std::string Conversion::text(Currency currency, const Amount& amount) const {
+    const std::string_view pattern = currency == Currency::euro ? euro_pattern : pts_pattern;
+    return format_plain_number(amount.plain(), pattern, separators_);
+}
+
+Amount Conversion::converted(Currency from, const Amount& amount) const {
+    const auto [numerator, denominator] = pts_per_euro;
+    const Amount result = from == Currency::euro ? amount.scaled(numerator, denominator, 0)
+                                                 : amount.scaled(denominator, numerator, 2);
+    if (!result.fits_in_double()) throw overflow_error();
+    return result;
+}
+
+std::string Conversion::sentence(Currency from, std::string_view shown,
+                                 const Amount& amount) const {
+    const bool euro = from == Currency::euro;
+    std::string sentence(shown);
+    sentence += euro ? " Euros  =  " : " Ptas.  =  ";
+    sentence += text(other(from), converted(from, amount));
+    sentence += euro ? " Ptas." : " Euros";
+    return sentence;
+}
+
+Amount Conversion::amount_or_error(Currency currency, std::string_view text) const {
+    std::optional<Amount> found = amount(currency, text);
+    if (!found) throw type_mismatch_error();
+    return *found;
 }
 
 std::string Conversion::pts_from_euro_text(std::string_view euro_text) const {
-    const double pts = checked(value_of(euro_text, euro_units, separators_) * pts_per_euro);
-    return format_number(pts, pts_pattern, separators_);
+    return text(Currency::pts,
+                converted(Currency::euro, amount_or_error(Currency::euro, euro_text)));
 }
 
 std::string Conversion::euro_from_pts_text(std::string_view pts_text) const {
-    const double euro = checked(value_of(pts_text, pts_units, separators_) / pts_per_euro);
-    return format_number(euro, euro_pattern, separators_);
+    return text(Currency::euro, converted(Currency::pts, amount_or_error(Currency::pts, pts_text)));
 }
 
 std::string Conversion::reformat_euro_text(std::string_view euro_text) const {
-    return tidied(euro_text, euro_pattern, euro_units, separators_);
+    const std::optional<Amount> found = amount(Currency::euro, euro_text);
+    return found ? text(Currency::euro, *found) : std::string(euro_text);
 }
 
 std::string Conversion::reformat_pts_text(std::string_view pts_text) const {
-    return tidied(pts_text, pts_pattern, pts_units, separators_);
+    const std::optional<Amount> found = amount(Currency::pts, pts_text);
+    return found ? text(Currency::pts, *found) : std::string(pts_text);
 }
 
 std::string Conversion::zero_euro_text() const {
-    return format_number(std::int16_t{0}, euro_pattern, separators_);
+    return text(Currency::euro, Amount{});
 }
 
 std::string Conversion::zero_pts_text() const {
-    return format_number(std::int16_t{0}, pts_pattern, separators_);
+    return text(Currency::pts, Amount{});
 }
 
 std::string Conversion::euro_sentence(std::string_view euro_text) const {
-    std::string sentence(euro_text);
-    sentence += " Euros  =  ";
-    sentence += pts_from_euro_text(euro_text);
-    sentence += " Ptas.";
-    return sentence;
+    return sentence(Currency::euro, euro_text, amount_or_error(Currency::euro, euro_text));
 }
 
 std::string Conversion::pts_sentence(std::string_view pts_text) const {
-    std::string sentence(pts_text);
-    sentence += " Ptas.  =  ";
-    sentence += euro_from_pts_text(pts_text);
-    sentence += " Euros";
-    return sentence;
+    return sentence(Currency::pts, pts_text, amount_or_error(Currency::pts, pts_text));
 }
 
 }  // namespace trelumo

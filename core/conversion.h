@@ -1,17 +1,27 @@
 // Everything Trelumo knows about money: the rate, the two directions of conversion, the
 // patterns amounts are shown in and the sentences that state a conversion. Amounts travel as
-// text in the locale's separators; every operation parses the text it is given afresh.
+// text in the locale's separators; each operation reads its text once into an exact Amount and
+// computes on that, so that every amount is exact to its last digit.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "core/amount.h"
 #include "platform/number_text/number_text.h"
 
 namespace trelumo {
 
-/// The fixed legal rate: pesetas to one euro.
-inline constexpr double pts_per_euro = 166.386;
+enum class Currency { euro, pts };
+
+/// The fixed legal rate, 166,386 pesetas to one euro, as an exact fraction.
+struct ExactRate {
+    std::uint32_t numerator;
+    std::uint32_t denominator;
+};
+inline constexpr ExactRate pts_per_euro{166386, 1000};
 
 inline constexpr std::string_view euro_pattern = "#,##0.00";
 inline constexpr std::string_view pts_pattern = "#,##0";
@@ -21,39 +31,46 @@ class Conversion {
 public:
     explicit Conversion(Separators separators = spanish_separators());
 
-    const Separators& separators() const { return separators_; }
-    bool is_numeric(std::string_view text) const;
-    /// "-", "+", ",", "-,": the start of a number being typed, which is not yet a number.
-    bool is_number_beginning(std::string_view text) const;
+    /// The amount a text of the currency denotes: a numeric text (see plain_number) that may
+    /// carry the currency's unit before or after the number, in any case, with or without blanks
+    /// between and a final period: "€", "EUR", "euro", "euros" ("5 Euros.", "-€ 5", "€-5");
+    /// "₧", "pta", "ptas", "pts", "peseta", "pesetas" ("1.000 Pts."). Nothing for any other text,
+    /// the other currency's unit included.
+    std::optional<Amount> amount(Currency currency, std::string_view text) const;
 
-    /// A euro text is a numeric text that may carry the euro's unit, as an amount pasted from
-    /// elsewhere does: "€", "EUR" or "euros" in any case, before or after the number, with or
-    /// without blanks between. A unit of pesetas makes it no euro text.
+    /// True for a text that more characters typed at its end can make an amount of the currency:
+    /// amounts themselves, the empty text, "-", ",", "-€", "5 eu", "Pts ", "1.", "1 2".
+    bool is_beginning(Currency currency, std::string_view text) const;
+
     bool is_euro_text(std::string_view text) const;
-    /// The same for pesetas, whose units are "Ptas.", "pts", "pesetas" and "₧".
     bool is_pts_text(std::string_view text) const;
 
-    /// Throws RunTimeError (overflow) when the product exceeds the range of a double, and
-    /// RunTimeError (type mismatch) for a text that is not a euro text.
-    std::string pts_from_euro_text(std::string_view euro_text) const;
-    /// Throws RunTimeError (overflow) when the quotient exceeds the range of a double, and
-    /// RunTimeError (type mismatch) for a text that is not a peseta text.
-    std::string euro_from_pts_text(std::string_view pts_text) const;
+    /// The amount rounded as its field shows it: to cents, or to whole pesetas.
+    Amount tidied(Currency currency, const Amount& amount) const;
+    /// The tidied amount in its pattern.
+    std::string text(Currency currency, const Amount& amount) const;
+    /// The amount in the other currency, tidied. Throws RunTimeError (overflow) when the result
+    /// is beyond the range of a double.
+    Amount converted(Currency from, const Amount& amount) const;
+    /// "1,00 Euros  =  166 Ptas.": the text shown for the amount, then its conversion.
+    std::string sentence(Currency from, std::string_view shown, const Amount& amount) const;
 
-    /// A euro or peseta text tidied into its pattern, the number alone; any other text comes
+    /// The same operations on a text, read once. Those that convert throw RunTimeError (type
+    /// mismatch) for a text that is no amount of its currency.
+    std::string pts_from_euro_text(std::string_view euro_text) const;
+    std::string euro_from_pts_text(std::string_view pts_text) const;
+    /// A euro or peseta amount tidied into its pattern, the number alone; any other text comes
     /// back unchanged.
     std::string reformat_euro_text(std::string_view euro_text) const;
     std::string reformat_pts_text(std::string_view pts_text) const;
-
     std::string zero_euro_text() const;
     std::string zero_pts_text() const;
-
-    /// "1,00 Euros  =  166 Ptas.": the text as given, then its conversion.
     std::string euro_sentence(std::string_view euro_text) const;
-    /// "166 Ptas.  =  1,00 Euros"
     std::string pts_sentence(std::string_view pts_text) const;
 
 private:
+    Amount amount_or_error(Currency currency, std::string_view text) const;
+
     Separators separators_;
 };
 

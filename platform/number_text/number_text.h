@@ -1,7 +1,8 @@
-// Amount text in a locale's own separators: the numeric test, text to double and pattern
-// formatting. Independent of the C locale and of any window toolkit.
+// Amount text in a locale's own separators: the numeric test, the exact number a text denotes,
+// text to double and pattern formatting. Independent of the C locale and of any window toolkit.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,39 +21,63 @@ inline Separators spanish_separators() {
     return {",", "."};
 }
 
-/// The text without the blanks around it: spaces, tabs, newlines, carriage returns, no-break
-/// spaces (U+00A0) and narrow no-break spaces (U+202F).
+/// The longest text, in bytes without the blanks around it, that can be numeric: several times
+/// what the largest double needs with all its group separators, a sign, a unit and decimals.
+/// Reading a longer text stops at its length, so that no paste, however long, takes time.
+inline constexpr std::size_t longest_number_text = 1000;
+
+/// The text without the blanks around it: spaces, tabs, line ends, no-break, narrow no-break,
+/// thin and figure spaces (U+00A0, U+202F, U+2009, U+2007) and a byte-order mark (U+FEFF).
 std::string_view without_blanks_around(std::string_view text);
 
-/// True when the whole text reads as a number: optional blanks around it, an optional leading
-/// sign, digits with group separators anywhere among the integer digits, an optional decimal
-/// separator followed by digits or nothing, at least one digit, and a value within the range of
-/// a double. Besides the locale's own group separator, a space, a no-break space and a narrow
-/// no-break space group digits in every locale, and where the locale groups with U+2019 the
-/// keyboard's apostrophe does too: no keyboard types the locale's own.
-bool is_numeric(std::string_view text, const Separators& separators);
+/// The size in bytes of the sign that a text begins with: "+", "-" or U+2212 (the minus sign);
+/// 0 when it begins with none.
+std::size_t sign_size(std::string_view text);
 
-/// True when the text is only the beginning of a numeric text, as typed from the left: an
-/// optional sign, then optionally the decimal separator, and not nothing ("-", "+", ",", "-,").
-/// Such a text is not numeric.
-bool is_number_beginning(std::string_view text, const Separators& separators);
+/// The number a numeric text denotes, written plainly: "-" for a negative number, the integer
+/// digits without leading zeros ("0" when there are none), then "." and the decimals as given
+/// ("-1234.50"). Nothing for a text that is not numeric.
+///
+/// A numeric text has optional blanks around it; an optional sign ("+", "-" or U+2212, the
+/// minus sign) and blanks after it; integer digits, grouped or not; the decimal separator with
+/// optional blanks after it, then decimals, nothing, or a dash for a whole amount ("5,-",
+/// "5,–"); at least one digit; at most longest_number_text bytes; and a value within the range
+/// of a double.
+///
+/// A group separator is taken as grouping only between groups of exactly three digits after a
+/// first group of one to three that does not begin with 0 ("1.500", "12 345"). Besides the
+/// locale's own, the blanks group digits in every locale, and where the locale groups with
+/// U+2019 the keyboard's apostrophe does too. Where the locale's decimal separator is not the
+/// point, a single point that cannot be grouping is a decimal point ("1.5", "12.50", "0.500"),
+/// as typed on keyboards whose point is their decimal key; any other separator out of place
+/// makes the text not numeric ("1 2", "1.2.3").
+std::optional<std::string> plain_number(std::string_view text, const Separators& separators);
+
+/// True when the text is numeric (see plain_number).
+bool is_numeric(std::string_view text, const Separators& separators);
 
 /// The correctly rounded double that a numeric text denotes; nothing for a text that is not
 /// numeric.
 std::optional<double> parse_number(std::string_view text, const Separators& separators);
 
-/// Formats a value with a pattern such as "#,##0.00" or "#,##0": "," asks for grouping by
-/// thousands, the zeros after "." give the number of decimals. Rounding is half away from zero,
-/// decided on the value's shortest round-trip decimal form. A value that rounds to zero carries
-/// no minus sign. Non-finite values are written as "inf", "-inf" or "nan".
+/// Formats a plain number ("-1234.5", as plain_number writes it) with a pattern such as
+/// "#,##0.00" or "#,##0": "," asks for grouping by thousands, the zeros after "." give the number
+/// of decimals. Rounding is half away from zero on the exact digits. A value that rounds to zero
+/// carries no minus sign.
+std::string format_plain_number(std::string_view plain, std::string_view pattern,
+                                const Separators& separators);
+
+/// The same for a double, rounded on its shortest round-trip decimal form. Non-finite values are
+/// written as "inf", "-inf" or "nan".
 std::string format_number(double value, std::string_view pattern, const Separators& separators);
 
 /// The same for a 16-bit integer.
 std::string format_number(std::int16_t value, std::string_view pattern,
                           const Separators& separators);
 
-/// Formats a text that holds a number as that number; any other text comes back unchanged.
-std::string format_text(std::string_view text, std::string_view pattern,
-                        const Separators& separators);
+/// What a paste puts into an amount field: the pasted text without the blanks and line ends
+/// around it; nothing when even so it is longer than any numeric text can be, so that the field
+/// treats it as any other text that is not an amount instead of taking it in.
+std::optional<std::string_view> pasted_amount_text(std::string_view clipboard);
 
 }  // namespace trelumo

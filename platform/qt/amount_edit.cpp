@@ -1,11 +1,19 @@
 #include "platform/qt/amount_edit.h"
 
-#include <QClipboard>
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <limits>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+#include "platform/number_text/number_text.h"
 
 namespace {
 
@@ -27,7 +35,7 @@ bool is_edit(const QEvent* event) {
 AmountEdit::AmountEdit(QWidget* parent) : QLineEdit(parent) {
     setMaxLength(std::numeric_limits<int>::max());
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (!text.isEmpty()) before_emptied_.reset();
+        if (!editing_ && !text.isEmpty()) before_emptied_.reset();
     });
 }
 
@@ -52,11 +60,10 @@ bool AmountEdit::event(QEvent* event) {
     const Selection before = selection();
     const bool undo = event->type() == QEvent::KeyPress &&
                       static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo);
+    const bool nested = std::exchange(editing_, true);
     const bool handled = QLineEdit::event(event);
-    // Writing the text from code clears the line edit's undo history; an edit does not, and an
-    // undo empties it only at the start of that history.
-    if (!undo && !before.text.isEmpty() && text().isEmpty() && !isUndoAvailable())
-        before_emptied_ = before;
+    editing_ = nested;
+    if (!undo) remember_emptying(before);
     return handled;
 }
 
@@ -67,6 +74,11 @@ void AmountEdit::keyPressEvent(QKeyEvent* event) {
         const Selection before = *before_emptied_;
         setText(before.text);
         if (text() == before.text) restore(before);
+        event->accept();
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        paste_from(QClipboard::Clipboard);
         event->accept();
         return;
     }
@@ -116,7 +128,7 @@ void AmountEdit::mouseReleaseEvent(QMouseEvent* event) {
         event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection();
     if (primary_paste) {
         focused_by_click_ = false;
-        if (!isReadOnly()) insert(QGuiApplication::clipboard()->text(QClipboard::Selection));
+        paste_from(QClipboard::Selection);
         event->accept();
         return;
     }
@@ -126,4 +138,39 @@ void AmountEdit::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     QLineEdit::mouseReleaseEvent(event);
+}
+
+void AmountEdit::contextMenuEvent(QContextMenuEvent* event) {
+    const std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    if (auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+        disconnect(paste, &QAction::triggered, nullptr, nullptr);
+        connect(paste, &QAction::triggered, this, [this] { paste_from(QClipboard::Clipboard); });
+    }
+    menu->exec(event->globalPos());
+}
+
+void AmountEdit::paste_from(QClipboard::Mode mode) {
+    if (isReadOnly()) return;
+    const QByteArray clipboard = QGuiApplication::clipboard()->text(mode).toUtf8();
+    const std::optional<std::string_view> pasted = trelumo::pasted_amount_text(
+        std::string_view(clipboard.constData(), static_cast<std::size_t>(clipboard.size())));
+    const Selection before = selection();
+    const bool nested = std::exchange(editing_, true);
+    if (pasted) {
+        insert(QString::fromUtf8(pasted->data(), static_cast<qsizetype>(pasted->size())));
+    } else {
+        setText(QString());
+    }
+    editing_ = nested;
+    remember_emptying(before);
+}
+
+// Writing the text from code clears the line edit's undo history; an edit does not, and an undo
+// empties the text only at the start of that history.
+void AmountEdit::remember_emptying(const Selection& before) {
+    if (!text().isEmpty()) {
+        before_emptied_.reset();
+    } else if (!before.text.isEmpty() && !isUndoAvailable()) {
+        before_emptied_ = before;
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <optional>
 
@@ -13,9 +14,11 @@
 ///   added to the amount instead of replacing it.
 /// - A middle-click paste (the X11 primary selection) replaces the selected text, as typing would,
 ///   also when the click brings the focus into the field.
-/// - The field takes text of any length, so that a long paste is never cut into another number.
-/// - When the program empties the field after an edit, ctrl+z brings back the text from before
-///   that edit.
+/// - A paste (ctrl+v, shift+insert, the context menu, a middle click) puts in the clipboard's text
+///   without the blanks and line ends around it; a text longer than any amount can be empties the
+///   field at once, as any other text that is no amount does, and is never cut into a number.
+/// - When the program empties the field after an edit, ctrl+z brings back the last text from
+///   before the emptying, however many edits in a row it emptied.
 class AmountEdit : public QLineEdit {
     Q_OBJECT
 
@@ -32,6 +35,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     struct Selection {
@@ -41,9 +45,12 @@ private:
     };
     Selection selection() const;
     void restore(const Selection& selection);
+    void paste_from(QClipboard::Mode mode);
+    void remember_emptying(const Selection& before);
 
     QString decimal_separator_ = QStringLiteral(",");
     bool focused_by_click_ = false;
+    bool editing_ = false;                     // a user's edit is being handled
     std::optional<Selection> kept_;            // as the focus left
     std::optional<Selection> before_emptied_;  // the text the program emptied after an edit
 };

@@ -3,7 +3,10 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <optional>
+#include <string_view>
 
+#include "platform/number_text/number_text.h"
 #include "platform/win32/wide_text.h"
 
 namespace trelumo {
@@ -53,7 +56,7 @@ void AmountEdit::notified(WORD code) {
     std::wstring now = wide_text();
     if (now == known_text_) return;
     known_text_ = std::move(now);
-    if (!known_text_.empty()) before_emptied_.reset();
+    if (edits_running_ == 0 && !known_text_.empty()) before_emptied_.reset();
     if (changed_) changed_();
 }
 
@@ -101,6 +104,24 @@ bool AmountEdit::undo_emptying() {
     return true;
 }
 
+void AmountEdit::paste() {
+    std::string clipboard;
+    if (IsClipboardFormatAvailable(CF_UNICODETEXT) && OpenClipboard(edit_)) {
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
+                clipboard = utf8(text);
+                GlobalUnlock(data);
+            }
+        }
+        CloseClipboard();
+    }
+    if (const std::optional<std::string_view> pasted = pasted_amount_text(clipboard)) {
+        SendMessageW(edit_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide(*pasted).c_str()));
+    } else {
+        SetWindowTextW(edit_, L"");
+    }
+}
+
 LRESULT CALLBACK AmountEdit::control_procedure(HWND control, UINT message, WPARAM w, LPARAM l,
                                                UINT_PTR, DWORD_PTR self_pointer) {
     auto* self = reinterpret_cast<AmountEdit*>(self_pointer);
@@ -114,9 +135,12 @@ LRESULT CALLBACK AmountEdit::control_procedure(HWND control, UINT message, WPARA
     const LRESULT result = self->handle(control, message, w, l);
     --self->edits_running_;
     // Writing the text from code clears the edit control's undo; an edit does not.
-    if (outermost && !before.text.empty() && self->wide_text().empty() &&
-        !SendMessageW(control, EM_CANUNDO, 0, 0))
+    if (!outermost) return result;
+    if (!self->wide_text().empty()) {
+        self->before_emptied_.reset();
+    } else if (!before.text.empty() && !SendMessageW(control, EM_CANUNDO, 0, 0)) {
         self->before_emptied_ = before;
+    }
     return result;
 }
 
@@ -137,6 +161,10 @@ LRESULT AmountEdit::handle(HWND control, UINT message, WPARAM w, LPARAM l) {
                 if (w == L'.' || w == L',') return 0;
             }
             break;
+        case WM_PASTE:
+            if (is_read_only(control)) break;
+            paste();
+            return 0;
         case WM_LBUTTONDOWN:
             // A click that brings the focus in keeps the selection that GotFocus made.
             if (GetFocus() != control) {

@@ -18,10 +18,13 @@ namespace trelumo {
 /// - The selection (or the caret) survives a trip of the focus away and back that does not bring
 ///   it to another field: the menu bar, a menu command, another window or program. The edit
 ///   control keeps it, and the window gives the focus back to the control that had it (Window).
-/// - The field takes text of any length, so that a long paste is never cut into another number
-///   (the edit control's own limit is some 30,000 characters).
-/// - When the program empties the field after an edit, ctrl+z brings back the text and selection
-///   from before that edit: writing the text clears the edit control's own undo.
+/// - A paste puts in the clipboard's whole text without the blanks and line ends around it (the
+///   edit control would keep only its first line); a text longer than any amount can be empties
+///   the field at once, as any other text that is no amount does: the edit control never holds
+///   it, so that it neither cuts it into a number nor slows with its length.
+/// - When the program empties the field after an edit, ctrl+z brings back the last text and
+///   selection from before the emptying, however many edits in a row it emptied: writing the
+///   text clears the edit control's own undo.
 class AmountEdit {
 public:
     AmountEdit() = default;
@@ -53,6 +56,7 @@ private:
     };
     Selection selection() const;
     bool undo_emptying();
+    void paste();
 
     static LRESULT CALLBACK control_procedure(HWND control, UINT message, WPARAM w, LPARAM l,
                                               UINT_PTR id, DWORD_PTR self);

@@ -43,7 +43,9 @@ INSTANTIATE_TEST_SUITE_P(
                     ConversionCase{"Grouped", spanish, "1.234,56", "205.414"},
                     ConversionCase{"WithItsUnit", spanish, "1.234,56 \u20AC", "205.414"},
                     ConversionCase{"English", english, "1,234.56", "205,414"},
-                    ConversionCase{"French", french, "1\u202F234,56", "205\u202F414"}),
+                    ConversionCase{"French", french, "1\u202F234,56", "205\u202F414"},
+                    ConversionCase{"BeyondTwoTo53", spanish, "9007199254740993",
+                                   "1.498.671.855.199.334.861"}),
     table::RowName{});
 
 class PesetasToEurosTest : public testing::TestWithParam<ConversionCase> {};
@@ -60,7 +62,9 @@ INSTANTIATE_TEST_SUITE_P(
                     ConversionCase{"TwoPesetas", spanish, "0,01", "2"},
                     ConversionCase{"GroupedMillion", spanish, "6.010,12", "1.000.000"},
                     ConversionCase{"WithItsUnit", spanish, "6.010,12", "1.000.000 Ptas."},
-                    ConversionCase{"English", english, "6,010.12", "1,000,000"}),
+                    ConversionCase{"English", english, "6,010.12", "1,000,000"},
+                    ConversionCase{"BeyondTwoTo53", spanish, "54.134.357.786.959,20",
+                                   "9.007.199.254.740.993"}),
     table::RowName{});
 
 // An amount pasted with its unit into a field: the text the field is tidied into, or nothing
@@ -110,6 +114,48 @@ INSTANTIATE_TEST_SUITE_P(
                     UnitCase{"UnitAlone", spanish, euro, "\u20AC", garbage},
                     UnitCase{"UnitOnBothSides", spanish, euro, "\u20AC5\u20AC", garbage},
                     UnitCase{"UnitInsideTheNumber", spanish, pts, "1 pts 000", garbage}),
+    table::RowName{});
+
+// What a field keeps while it is typed into: a text that more keys at its end can make an
+// amount of the field's currency.
+struct BeginningCase {
+    std::string_view name;
+    Currency currency;
+    std::string_view text;
+    bool beginning;
+};
+
+class BeginningTest : public testing::TestWithParam<BeginningCase> {};
+
+TEST_P(BeginningTest, IsTheStartOfAnAmountOfTheFieldsCurrency) {
+    const BeginningCase& row = GetParam();
+    EXPECT_EQ(spanish.is_beginning(row.currency, row.text), row.beginning);
+}
+
+constexpr Currency euros = Currency::euro;
+constexpr Currency pesetas = Currency::pts;
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BeginningTest,
+    testing::Values(BeginningCase{"Empty", euros, "", true},
+                    BeginningCase{"Minus", euros, "-", true},
+                    BeginningCase{"MinusDecimalSeparator", pesetas, "-,", true},
+                    BeginningCase{"MinusEuroSign", euros, "-\u20AC", true},
+                    BeginningCase{"FirstLetterOfTheUnit", euros, "E", true},
+                    BeginningCase{"UnitBeingTypedAfter", euros, "5 eu", true},
+                    BeginningCase{"PtsAndABlank", pesetas, "Pts ", true},
+                    BeginningCase{"PtsAndAPeriod", pesetas, "Pts.", true},
+                    BeginningCase{"GroupOnItsWay", pesetas, "1.000.5", true},
+                    BeginningCase{"SpaceGroupOnItsWay", pesetas, "12 3", true},
+                    BeginningCase{"BlankAfterDecimalSeparator", euros, "1, ", true},
+                    BeginningCase{"ByteOrderMark", euros, "\uFEFF", true},
+                    BeginningCase{"PesetaLetterInTheEuroField", euros, "5 p", false},
+                    BeginningCase{"EuroLetterInThePesetaField", pesetas, "E", false},
+                    BeginningCase{"Letter", euros, "x", false},
+                    BeginningCase{"TwoSigns", euros, "--", false},
+                    BeginningCase{"TwoPoints", pesetas, "1..", false},
+                    BeginningCase{"UnitTwice", euros, "\u20AC5\u20AC", false},
+                    BeginningCase{"NumberAfterTheUnit", euros, "5 eur 5", false}),
     table::RowName{});
 
 TEST(Conversion, StatesConversionsInSentences) {

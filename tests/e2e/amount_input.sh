@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Amounts as people type and paste them: a number begun with its sign or decimal comma, thousands
-# set apart by a space, an amount pasted with its unit and a line end, the selection typed over
-# after the menu bar, the About and help windows or another program took the focus and gave it
-# back, ctrl+z after a letter emptied the field, a very long paste, and a middle-click paste. Each row goes into
-# the euro field, TAB shows its conversion in the peseta field, selected, and Shift+TAB comes
-# back to the euro field, recomputed and selected, ready for the next row.
+# set apart by a space, a decimal point, a sign and a unit typed key by key, an amount pasted with
+# its unit and a line end after or before it, the selection typed over after the menu bar, the
+# About and help windows or another program took the focus and gave it back, ctrl+z after two
+# letters emptied the field, very long pastes, an amount of pesetas pasted with its unit, and a
+# middle-click paste. Each row goes into the euro field, TAB shows its conversion in the peseta
+# field, selected, and Shift+TAB comes back to the euro field, recomputed and selected, ready for
+# the next row.
 set -euo pipefail
 test_name=amount_input
 source "$(dirname "$0")/lib/e2e.sh"
@@ -52,6 +54,10 @@ inputs=(
   "                     | types  | -5,25          | -874    | -5,25"
   "                     | types  | 1 234,5        | 205.404 | 1.234,50"
   "                     | pastes | 1.234,50 € ⏎   | 205.404 | 1.234,50"
+  "                     | types  | 1.5            | 250     | 1,50"
+  "                     | types  | -€5            | -832    | -5,00"
+  "                     | types  | 5 euros        | 832     | 5,00"
+  "                     | pastes | ⏎5             | 832     | 5,00"
   "alt Escape           | types  | 5              | 832     | 5,00"
   "alt+a Escape Escape  | types  | 7              | 1.165   | 7,00"
   "About                | types  | 3              | 499     | 3,00"
@@ -65,7 +71,8 @@ start_trelumo
 for input in "${inputs[@]}"; do
     read_row "$input" keys how text pesetas euros
     text=${text/ ⏎/$newline}
-    what="${keys:+$keys and back, then }${text//$newline/ and a line end} ${how%s}d"
+    text=${text/⏎/$newline}
+    what="${keys:+$keys and back, then }${text//$newline/⏎} ${how%s}d"
     go_away_and_back "$keys"
     if [ "$how" = types ]; then
         type_text "$text"
@@ -79,18 +86,30 @@ for input in "${inputs[@]}"; do
     check_equal "Shift+TAB: the euro field, selected" "$euros" "$(copy_selection)"
 done
 
-# A letter empties the field; ctrl+z brings back the amount it replaced, selected as it was.
-type_text x
+# A letter empties the field, and so does the next; ctrl+z brings back the amount the first one
+# replaced, selected as it was.
+type_text xy
 press ctrl+z
-check_equal "x typed over 6,00, then ctrl+z: the amount back, selected" 6,00 "$(copy_selection)"
+check_equal "xy typed over 6,00, then ctrl+z: the amount back, selected" 6,00 "$(copy_selection)"
 
 # A paste longer than an edit control holds unless told otherwise (some 30,000 characters) is
-# taken whole, not cut into another number.
+# taken whole, not cut into another number, and one longer than any amount empties the field at
+# once, so that the next keys are a new amount.
 printf -v long_paste '%40000s12345' ''
 paste_text "$long_paste"
 press Tab
 check_equal "12345 after 40.000 spaces pasted, TAB: the peseta field" 2.054.035 "$(copy_selection)"
 press shift+Tab
+paste_text "$(head -c 1048576 /dev/zero | tr '\0' 1)"
+type_text 2
+press Tab
+check_equal "a megabyte of digits pasted, 2 typed, TAB: the peseta field" 333 "$(copy_selection)"
+
+# Pesetas pasted with their unit into the peseta field: Shift+TAB converts them.
+paste_text "1.000 ptas"
+press shift+Tab
+check_equal "1.000 ptas pasted into the peseta field, Shift+TAB: the euro field" 6,01 \
+    "$(copy_selection)"
 
 # A middle click pastes the primary selection into the euro field, which the click enters from
 # the peseta field: the amount replaces the field's text, selected by its GotFocus. The primary

@@ -31,11 +31,15 @@ inline const Separators locale_separators[] = {
     {"\u066B", "."},       // a multi-byte decimal separator with a one-byte group separator
 };
 
-// A separator as a locale could have it: not empty, and without digits, signs or blanks.
+// A separator as a locale could have it: not empty, and without digits, signs, blanks or dashes.
 inline bool usable_separator(std::string_view separator) {
     if (separator.empty()) return false;
     for (const char c : separator) {
         if ((c >= '0' && c <= '9') || c == '+' || c == '-' || c == ' ' || c == '\t') return false;
+    }
+    for (const std::string_view taken :
+         {"\u00A0", "\u202F", "\u2009", "\u2007", "\uFEFF", "\u2212", "\u2013"}) {
+        if (separator.find(taken) != separator.npos) return false;
     }
     return true;
 }

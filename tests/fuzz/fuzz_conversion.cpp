@@ -4,7 +4,7 @@
 // numeric text raises nothing but the overflow error, and only when the result exceeds the range of
 // a double; every result is numeric and is the converted value rounded to its pattern; a sentence
 // is the text, its piece, the conversion and the closing piece; a euro amount converted to pesetas
-// and back comes back unchanged.
+// and back comes back unchanged, however large; an amount is the beginning of an amount.
 #include <cfloat>
 #include <cmath>
 #include <cstddef>
@@ -41,7 +41,8 @@ Outcome outcome_of(const std::function<std::string()>& operation) {
 
 // A text that is not numeric raises the type-mismatch error in every conversion and is left as it
 // is by the tidying, unless it is an amount with the unit of the currency the operation reads.
-void check_not_numeric(const Conversion& conversion, std::string_view text) {
+void check_not_numeric(const Conversion& conversion, const Separators& separators,
+                       std::string_view text) {
     const bool euro = conversion.is_euro_text(text);
     const bool pts = conversion.is_pts_text(text);
     require(!(euro && pts), "no text is an amount of both currencies", text);
@@ -60,36 +61,42 @@ void check_not_numeric(const Conversion& conversion, std::string_view text) {
     }
     const std::string euro_text = conversion.reformat_euro_text(text);
     const std::string pts_text = conversion.reformat_pts_text(text);
-    require(euro ? conversion.is_numeric(euro_text) : euro_text == text,
+    require(euro ? is_numeric(euro_text, separators) : euro_text == text,
             "an amount with its unit is tidied into the number alone, other text left alone", text,
             euro_text);
-    require(pts ? conversion.is_numeric(pts_text) : pts_text == text,
+    require(pts ? is_numeric(pts_text, separators) : pts_text == text,
             "an amount with its unit is tidied into the number alone, other text left alone", text,
             pts_text);
 }
 
 // A converted text: numeric, and the exact result rounded to the pattern's decimals.
-void check_converted(const Conversion& conversion, std::string_view from, const std::string& text,
+void check_converted(const Separators& separators, std::string_view from, const std::string& text,
                      double exact, int decimals) {
-    const std::optional<double> value = parse_number(text, conversion.separators());
+    const std::optional<double> value = parse_number(text, separators);
     require(value.has_value(), "a conversion writes numeric text", from, text);
     const double unit = std::pow(10.0, -decimals);
     require(std::fabs(*value - exact) <= unit / 2 + (std::fabs(exact) + unit) * 4 * DBL_EPSILON,
             "a conversion is the exact result rounded to its pattern", from, text);
 }
 
-void check_numeric(const Conversion& conversion, std::string_view text) {
-    const double value = *parse_number(text, conversion.separators());
+void check_numeric(const Conversion& conversion, const Separators& separators,
+                   std::string_view text) {
+    const double value = *parse_number(text, separators);
+    constexpr double rate = 166.386;
 
     const Outcome pts = outcome_of([&] { return conversion.pts_from_euro_text(text); });
-    const bool overflows = !std::isfinite(value * pts_per_euro);
-    require(pts.error == (overflows ? 6 : 0),
-            "euros to pesetas raises the overflow error exactly when the product overflows", text);
-    if (pts.text) check_converted(conversion, text, *pts.text, value * pts_per_euro, 0);
+    // Within a rounding of the largest double the exact product decides, which a double cannot.
+    const double product = std::fabs(value) * (rate * (1 - 1e-12));
+    const bool overflows = !std::isfinite(product) || product > DBL_MAX;
+    const bool fits = std::fabs(value) * (rate * (1 + 1e-12)) <= DBL_MAX;
+    require(pts.error == 0 || pts.error == 6, "euros to pesetas raises nothing but overflow", text);
+    require(!overflows || pts.error == 6, "euros to pesetas overflows when the product does", text);
+    require(!fits || pts.error == 0, "euros to pesetas raises nothing when the product fits", text);
+    if (pts.text) check_converted(separators, text, *pts.text, value * rate, 0);
 
     const Outcome euro = outcome_of([&] { return conversion.euro_from_pts_text(text); });
     require(euro.error == 0, "pesetas to euros raises nothing", text);
-    check_converted(conversion, text, *euro.text, value / pts_per_euro, 2);
+    check_converted(separators, text, *euro.text, value / rate, 2);
 
     const Outcome euro_sentence = outcome_of([&] { return conversion.euro_sentence(text); });
     require(euro_sentence.error == pts.error, "the euro sentence fails as its conversion", text);
@@ -104,17 +111,16 @@ void check_numeric(const Conversion& conversion, std::string_view text) {
 
     const std::string euro_text = conversion.reformat_euro_text(text);
     const std::string pts_text = conversion.reformat_pts_text(text);
-    require(conversion.is_numeric(euro_text) && conversion.is_numeric(pts_text),
+    require(is_numeric(euro_text, separators) && is_numeric(pts_text, separators),
             "reformatting writes numeric text", euro_text, pts_text);
     require(conversion.reformat_euro_text(euro_text) == euro_text &&
                 conversion.reformat_pts_text(pts_text) == pts_text,
             "reformatting twice changes nothing more", euro_text, pts_text);
 
-    // Rounding to whole pesetas moves an amount by half a peseta at most, less than half a cent;
-    // up to a million million euros a double keeps that margin.
-    if (std::fabs(value) < 1e12) {
-        const std::string back =
-            conversion.euro_from_pts_text(conversion.pts_from_euro_text(euro_text));
+    // Rounding to whole pesetas moves an amount by half a peseta at most, less than half a cent.
+    const Outcome there = outcome_of([&] { return conversion.pts_from_euro_text(euro_text); });
+    if (there.text) {
+        const std::string back = conversion.euro_from_pts_text(*there.text);
         require(back == euro_text, "a euro amount converted to pesetas and back is unchanged",
                 euro_text, back);
     }
@@ -125,16 +131,18 @@ void check_numeric(const Conversion& conversion, std::string_view text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::optional<fuzz::AmountInput> input = fuzz::read_amount_input(data, size);
     if (!input || input->is_value) return 0;
-    const Conversion conversion(input->separators);
-    require(conversion.zero_euro_text() == "0" + conversion.separators().decimal + "00" &&
+    const Separators& separators = input->separators;
+    const Conversion conversion(separators);
+    require(conversion.zero_euro_text() == "0" + separators.decimal + "00" &&
                 conversion.zero_pts_text() == "0",
             "the zero texts", conversion.zero_euro_text(), conversion.zero_pts_text());
-    require(!conversion.is_number_beginning(input->text) || !conversion.is_numeric(input->text),
-            "the beginning of a number is not numeric", input->text);
-    if (conversion.is_numeric(input->text)) {
-        check_numeric(conversion, input->text);
+    require(!conversion.is_euro_text(input->text) ||
+                conversion.is_beginning(Currency::euro, input->text),
+            "an amount is the beginning of an amount", input->text);
+    if (is_numeric(input->text, separators)) {
+        check_numeric(conversion, separators, input->text);
     } else {
-        check_not_numeric(conversion, input->text);
+        check_not_numeric(conversion, separators, input->text);
     }
     return 0;
 }

@@ -193,9 +193,10 @@ private slots:
         QCOMPARE(text_pts()->text(), QStringLiteral("-874"));
     }
 
-    void undo_brings_back_the_text_a_letter_emptied() {
+    void undo_brings_back_the_text_before_a_run_of_emptyings() {
         type(QStringLiteral("12"));
         type(QStringLiteral("a"));
+        type(QStringLiteral("b"));
         QCOMPARE(text_euro()->text(), QString());
         QTest::keyClick(text_euro(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(text_euro()->text(), QStringLiteral("12"));
@@ -203,12 +204,29 @@ private slots:
         QCOMPARE(text_euro()->text(), QStringLiteral("123"));
     }
 
-    void a_paste_longer_than_a_line_edit_holds_is_not_cut_into_another_number() {
-        const QString zeros(40000, QLatin1Char('0'));
-        QApplication::clipboard()->setText(zeros + QStringLiteral("1"));
+    // State: the euro field holds 7, selected. Action: ctrl+v, then ctrl+z. Expected: the field's
+    // text after the paste, then 7 again.
+    void a_paste_puts_in_an_amount_or_empties_the_field_data() {
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("field");
+        const QString digits(1 << 20, QLatin1Char('1'));
+        QTest::newRow("blanks and line ends around")
+            << QString(40000, QLatin1Char(' ')) + QStringLiteral("\r\n5\n") << QStringLiteral("5");
+        QTest::newRow("a line end first")
+            << QStringLiteral("\r\n1.000 \u20AC") << QStringLiteral("1.000 \u20AC");
+        QTest::newRow("a megabyte of digits") << digits << QString();
+    }
+
+    void a_paste_puts_in_an_amount_or_empties_the_field() {
+        QFETCH(QString, clipboard);
+        QFETCH(QString, field);
+        type(QStringLiteral("7"));
+        text_euro()->selectAll();
+        QApplication::clipboard()->setText(clipboard);
         QTest::keyClick(text_euro(), Qt::Key_V, Qt::ControlModifier);
-        tab();
-        QCOMPARE(text_euro()->text(), QStringLiteral("1,00"));
+        QCOMPARE(text_euro()->text(), field);
+        QTest::keyClick(text_euro(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(text_euro()->text(), QStringLiteral("7"));
     }
 
     // State: the euro field entered, its text wholly selected. Action: the focus goes away

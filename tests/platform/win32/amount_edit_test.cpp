@@ -1,11 +1,13 @@
 // An amount field on a Windows edit control: Change raised once for each real change of its text,
 // synchronously, whatever the edit control notifies; the keypad's decimal key types the locale's
-// decimal separator; a long paste stays whole; ctrl+z brings back what the program emptied; the
-// selection survives the window losing the focus to another and getting it back.
+// decimal separator; a paste puts in the clipboard's whole text, or empties the field when it is
+// longer than any amount; ctrl+z brings back what the program emptied; the selection survives the
+// window losing the focus to another and getting it back.
 #include "platform/win32/amount_edit.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -91,13 +93,46 @@ INSTANTIATE_TEST_SUITE_P(Table, KeypadDecimalTest,
                                          KeypadCase{"arabic_decimal_separator", "\u066B", L'.'}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Paste, LongerThanTheEditControlsOwnLimitStaysWhole) {
-    TestWindow window;
-    const std::wstring pasted(40000, L'1');
-    SendMessageW(window.first.hwnd(), EM_REPLACESEL, TRUE,
-                 reinterpret_cast<LPARAM>(pasted.c_str()));
-    EXPECT_EQ(window.first.text().size(), pasted.size());
+void put_on_clipboard(HWND owner, const std::wstring& text) {
+    ASSERT_TRUE(OpenClipboard(owner));
+    EmptyClipboard();
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
 }
+
+struct PasteCase {
+    const char* name;
+    std::wstring clipboard;
+    std::string field;
+};
+
+class PasteTest : public testing::TestWithParam<PasteCase> {};
+
+// The field holds 7, selected, when the clipboard is pasted; ctrl+z then brings 7 back.
+TEST_P(PasteTest, PutsInAnAmountOrEmptiesTheField) {
+    TestWindow window;
+    const HWND edit = window.first.hwnd();
+    window.first.set_text("7");
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    put_on_clipboard(window.hwnd(), GetParam().clipboard);
+    SendMessageW(edit, WM_PASTE, 0, 0);
+    EXPECT_EQ(window.first.text(), GetParam().field);
+    SendMessageW(edit, WM_CHAR, 0x1A, 1);
+    EXPECT_EQ(window.first.text(), "7");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, PasteTest,
+    testing::Values(PasteCase{"line_end_first", L"\r\n5", "5"},
+                    PasteCase{"more_than_one_line", L"5\r\n6", "5\r\n6"},
+                    PasteCase{"blanks_around_beyond_the_controls_own_limit",
+                              std::wstring(40000, L' ') + L"12345\r\n", "12345"},
+                    PasteCase{"a_megabyte_of_digits", std::wstring(1 << 20, L'1'), ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct UndoCase {
     const char* name;
@@ -139,6 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
     Table, UndoTest,
     testing::Values(UndoCase{"letter_over_the_selection", "5,00", 0, 4, L"x", 0, "5,00", 0, 4},
                     UndoCase{"letter_at_the_caret", "12", 1, 1, L"a", 0, "12", 1, 1},
+                    UndoCase{"two_letters_in_a_row", "12", 2, 2, L"ab", 0, "12", 2, 2},
                     UndoCase{"deleted_by_the_user", "5", 0, 1, L"", VK_DELETE, "5", 0, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
