@@ -21,10 +21,11 @@ inline Separators spanish_separators() {
     return {",", "."};
 }
 
-/// The longest text, in bytes without the blanks around it, that can be numeric: several times
-/// what the largest double needs with all its group separators, a sign, a unit and decimals.
-/// Reading a longer text stops at its length, so that no paste, however long, takes time.
-inline constexpr std::size_t longest_number_text = 1000;
+/// The longest text, in bytes without the blanks around it, that can be numeric: room for the
+/// largest double's 309 digits with group separators of up to nine bytes (three UTF-16 units, the
+/// most a locale's may have), a sign, a unit and some 500 decimals. Reading a longer text stops at
+/// its length, so that no paste, however long, takes time.
+inline constexpr std::size_t longest_number_text = 2000;
 
 /// The text without the blanks around it: spaces, tabs, line ends, no-break, narrow no-break,
 /// thin and figure spaces (U+00A0, U+202F, U+2009, U+2007) and a byte-order mark (U+FEFF).

@@ -31,9 +31,10 @@ inline const Separators locale_separators[] = {
     {"\u066B", "."},       // a multi-byte decimal separator with a one-byte group separator
 };
 
-// A separator as a locale could have it: not empty, and without digits, signs, blanks or dashes.
+// A separator as a locale could have it: one to nine bytes (three UTF-16 units at most), without
+// digits, signs, blanks or dashes.
 inline bool usable_separator(std::string_view separator) {
-    if (separator.empty()) return false;
+    if (separator.empty() || separator.size() > 9) return false;
     for (const char c : separator) {
         if ((c >= '0' && c <= '9') || c == '+' || c == '-' || c == ' ' || c == '\t') return false;
     }
