@@ -82,8 +82,9 @@ std::size_t read_groups(std::string_view text, std::size_t pos, const Separators
             ++run;
             continue;
         }
+        if (separator_at(text, pos, separators.decimal)) break;
         const std::size_t group = group_at(text, pos, separators);
-        const bool point = text[pos] == '.' && separators.decimal != ".";
+        const bool point = text[pos] == '.';
         if (group == 0 && !point) break;
         // A separator follows digits, never another separator; a point may come first (".5").
         if (run == 0 && !(point && pos == start)) break;
