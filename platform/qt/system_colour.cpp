@@ -13,6 +13,12 @@ QPalette::ColorRole role_of(ColourValue value) {
             return QPalette::Base;
         case tooltip_colour:
             return QPalette::ToolTipBase;
+        case window_text_colour:
+            return QPalette::Text;
+        case button_text_colour:
+            return QPalette::ButtonText;
+        case tooltip_text_colour:
+            return QPalette::ToolTipText;
         default:
             return QPalette::Window;
     }

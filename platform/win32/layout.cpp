@@ -192,10 +192,11 @@ void Controls::set_back_colour(int id, ColourValue colour) {
 HBRUSH Controls::colours(HWND control, HDC dc, ColourValue window_background) const {
     const auto entry = std::ranges::find(entries_, control, &Entry::hwnd);
     if (entry == entries_.end()) return nullptr;
-    if (entry->layout->fore_colour != no_colour)
-        SetTextColor(dc, colour_of(entry->layout->fore_colour));
     ColourValue back = entry->back_colour;
     if (back == no_colour && entry->layout->kind == ControlKind::text_field) back = window_colour;
+    const ColourValue fore = entry->layout->fore_colour;
+    const ColourValue ground = back != no_colour ? back : window_background;
+    SetTextColor(dc, colour_of(fore != no_colour ? fore : text_colour_on(ground)));
     if (back == no_colour) {
         SetBkMode(dc, TRANSPARENT);
         return brush_of(window_background);

@@ -24,7 +24,8 @@ struct Font {
     BYTE family = FF_DONTCARE;  // what stands in where the face is missing (FF_ROMAN: a serif)
 };
 
-/// No colour of the control's own: the window's background, the system's text colour.
+/// No colour of the control's own: the window's background, and the text colour made to be read
+/// on it.
 inline constexpr ColourValue no_colour = 0xFFFFFFFF;
 
 struct ControlLayout {

@@ -1,10 +1,14 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
+#include <QHash>
+#include <QImage>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTextBrowser>
+#include <algorithm>
+#include <cmath>
 
 #include "gui_fixture.h"
 #include "platform/qt/help.h"
@@ -23,6 +27,42 @@ void close_top_level_named(const QString& name) {
 
 QColor background(const QLineEdit* field) {
     return field->palette().color(QPalette::Base);
+}
+
+double luminance(QColor colour) {
+    const auto linear = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+// The contrast ratio, from the pixels drawn inside a control, between its most common colour (its
+// ground) and the colour that stands out most from it (its text). A field is drawn without its
+// caret and its selection, whose colours are the theme's own pair.
+double drawn_contrast(QWidget* control) {
+    auto* field = qobject_cast<QLineEdit*>(control);
+    if (field) {
+        field->deselect();
+        field->setReadOnly(true);
+    }
+    const QImage image = control->grab().toImage();
+    if (field) field->setReadOnly(false);
+    const QRect inside = image.rect().adjusted(4, 4, -4, -4);
+    QHash<QRgb, int> counts;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) ++counts[image.pixel(x, y)];
+    QRgb ground = counts.begin().key();
+    for (auto count = counts.begin(); count != counts.end(); ++count)
+        if (count.value() > counts[ground]) ground = count.key();
+    const double ground_luminance = luminance(QColor(ground));
+    double ratio = 1;
+    for (auto count = counts.begin(); count != counts.end(); ++count) {
+        const double l = luminance(QColor(count.key()));
+        ratio = std::max(
+            ratio, (std::max(l, ground_luminance) + 0.05) / (std::min(l, ground_luminance) + 0.05));
+    }
+    return ratio;
 }
 
 bool fully_selected(const QLineEdit* field) {
@@ -202,6 +242,36 @@ private slots:
         QCOMPARE(text_euro()->text(), QStringLiteral("12"));
         type(QStringLiteral("3"));
         QCOMPARE(text_euro()->text(), QStringLiteral("123"));
+    }
+
+    // State: a dark theme whose tooltip colour is light, as GNOME's dark style has it. Action: an
+    // amount typed into the highlighted field, TAB. Expected: the field being typed into, the
+    // field left, the field entered and the sentence all readable, as drawn.
+    void texts_stay_readable_in_a_dark_theme() {
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        for (const auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
+            dark.setColor(role, QColor(0x24, 0x24, 0x24));
+        for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+            dark.setColor(role, QColor(0xEE, 0xEE, 0xEE));
+        dark.setColor(QPalette::ToolTipBase, QColor(0xFF, 0xFF, 0xDC));
+        dark.setColor(QPalette::ToolTipText, Qt::black);
+        QApplication::setPalette(dark);
+        close_main_window();
+        open_main_window();
+        type(QStringLiteral("8888"));
+        const double typed_into = drawn_contrast(text_euro());
+        tab();
+        const double left = drawn_contrast(text_euro());
+        const double entered = drawn_contrast(text_pts());
+        const double sentence = drawn_contrast(result());
+        QApplication::setPalette(light);
+        qInfo("contrast: typed into %.1f, left %.1f, entered %.1f, sentence %.1f", typed_into, left,
+              entered, sentence);
+        QVERIFY2(typed_into >= 4.5, qPrintable(QString::number(typed_into)));
+        QVERIFY2(left >= 4.5, qPrintable(QString::number(left)));
+        QVERIFY2(entered >= 4.5, qPrintable(QString::number(entered)));
+        QVERIFY2(sentence >= 4.5, qPrintable(QString::number(sentence)));
     }
 
     // State: the euro field holds 7, selected. Action: ctrl+v, then ctrl+z. Expected: the field's

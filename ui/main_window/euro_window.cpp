@@ -25,9 +25,15 @@ QString qt_text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The background and the text colour drawn on it, as a pair: a theme's tooltip text is made to be
+// read on its tooltip colour, not its window text.
 void set_background_colour(QWidget* widget, QPalette::ColorRole role, trelumo::ColourValue value) {
+    const QPalette theme = QApplication::palette(widget);
+    const QPalette::ColorRole text_role =
+        role == QPalette::Base ? QPalette::Text : QPalette::WindowText;
     QPalette palette = widget->palette();
-    palette.setColor(role, trelumo::colour_of(value, QApplication::palette(widget)));
+    palette.setColor(role, trelumo::colour_of(value, theme));
+    palette.setColor(text_role, trelumo::colour_of(trelumo::text_colour_on(value), theme));
     widget->setPalette(palette);
 }
 

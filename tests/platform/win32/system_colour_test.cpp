@@ -1,8 +1,15 @@
 // Colour values as the Windows layer paints them: system colours are the desktop's own, others
-// are read blue, green, red from the high byte down.
+// are read blue, green, red from the high byte down; a control's text is drawn in the colour made
+// to be read on its background.
 #include "platform/win32/system_colour.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
+#include <span>
+
+#include "platform/win32/layout.h"
+#include "test_window.h"
 
 namespace trelumo {
 namespace {
@@ -50,6 +57,61 @@ INSTANTIATE_TEST_SUITE_P(Table, RgbColourTest,
                                          RgbCase{"pure_red", 0x000000FF, RGB(255, 0, 0)},
                                          RgbCase{"dark_grey", 0x00808080, RGB(128, 128, 128)}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A high-contrast scheme of the desktop's, each text colour its own, for the life of a test.
+class ContrastScheme {
+public:
+    ContrastScheme() {
+        for (std::size_t i = 0; i < indexes_.size(); ++i) saved_[i] = GetSysColor(indexes_[i]);
+        const std::array<COLORREF, 6> scheme{RGB(0, 0, 0),     RGB(255, 255, 255), RGB(0, 0, 0),
+                                             RGB(255, 255, 0), RGB(0, 0, 0),       RGB(0, 255, 0)};
+        SetSysColors(static_cast<int>(indexes_.size()), indexes_.data(), scheme.data());
+    }
+    ~ContrastScheme() {
+        SetSysColors(static_cast<int>(indexes_.size()), indexes_.data(), saved_.data());
+    }
+
+private:
+    const std::array<int, 6> indexes_{COLOR_WINDOW,   COLOR_WINDOWTEXT, COLOR_INFOBK,
+                                      COLOR_INFOTEXT, COLOR_SCROLLBAR,  COLOR_BTNTEXT};
+    std::array<COLORREF, 6> saved_{};
+};
+
+struct TextColourCase {
+    const char* name;
+    ControlKind kind;
+    ColourValue back_colour;  // set on the control, as the amount fields' highlight is
+    int text_index;
+};
+
+class TextColourTest : public testing::TestWithParam<TextColourCase> {};
+
+TEST_P(TextColourTest, IsTheOneMadeForTheBackground) {
+    const ContrastScheme scheme;
+    testing_win32::TestWindow window;
+    ControlLayout layout{};
+    layout.id = 7;
+    layout.kind = GetParam().kind;
+    layout.width = 600;
+    layout.height = 300;
+    Controls controls;
+    controls.create(window.hwnd(), std::span(&layout, 1), USER_DEFAULT_SCREEN_DPI);
+    if (GetParam().back_colour != no_colour) controls.set_back_colour(7, GetParam().back_colour);
+    const HDC dc = CreateCompatibleDC(nullptr);
+    controls.colours(controls[7], dc, scroll_bar_colour);
+    EXPECT_EQ(GetTextColor(dc), GetSysColor(GetParam().text_index));
+    DeleteDC(dc);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TextColourTest,
+    testing::Values(TextColourCase{"highlighted_field", ControlKind::text_field, tooltip_colour,
+                                   COLOR_INFOTEXT},
+                    TextColourCase{"field", ControlKind::text_field, no_colour, COLOR_WINDOWTEXT},
+                    TextColourCase{"result", ControlKind::label, window_colour, COLOR_WINDOWTEXT},
+                    TextColourCase{"label_on_the_window", ControlKind::label, no_colour,
+                                   COLOR_BTNTEXT}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace trelumo
