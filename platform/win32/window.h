@@ -11,8 +11,9 @@ namespace trelumo {
 
 /// A top-level window of the program, of a window class of its own. While another window is
 /// active it keeps the control that had the focus and gives the focus back to it on return; it
-/// follows the DPI of the monitor it is on; and, unless told otherwise, it keeps the program
-/// running: the program ends when the last such window is gone.
+/// follows the DPI of the monitor it is on; it answers the program's keys (message_loop.h); and,
+/// unless told otherwise, it keeps the program running: the program ends when the last such
+/// window is gone.
 class Window {
 public:
     Window(const Window&) = delete;
@@ -42,7 +43,8 @@ protected:
     Window() = default;
 
     /// Makes the window, hidden, sized for the DPI of the monitor it is made on, in the middle of
-    /// the primary monitor.
+    /// the primary monitor. A window that cannot be made ends the program with exit status 1,
+    /// after a message box that says so.
     void create(const Frame& frame, const std::string& title);
 
     UINT dpi() const;
