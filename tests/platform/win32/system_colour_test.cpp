@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/table_row.h"
+
 namespace trelumo {
 namespace {
 
@@ -28,7 +30,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SystemColourCase{"normal", window_colour, COLOR_WINDOW},
                     SystemColourCase{"main_window", scroll_bar_colour, COLOR_SCROLLBAR},
                     SystemColourCase{"button_face", 0x8000000F, COLOR_BTNFACE}),
-    [](const auto& info) { return std::string(info.param.name); });
+    trelumo::table::RowName());
 
 struct RgbCase {
     const char* name;
@@ -49,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(Table, RgbColourTest,
                          testing::Values(RgbCase{"pure_blue", 0x00FF0000, RGB(0, 0, 255)},
                                          RgbCase{"pure_red", 0x000000FF, RGB(255, 0, 0)},
                                          RgbCase{"dark_grey", 0x00808080, RGB(128, 128, 128)}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         trelumo::table::RowName());
 
 }  // namespace
 }  // namespace trelumo
