@@ -34,7 +34,6 @@ public:
                                     ES_READONLY | ES_AUTOVSCROLL,
                                 0, 0, 0, 0, hwnd(), reinterpret_cast<HMENU>(text_id),
                                 GetModuleHandleW(nullptr), nullptr);
-        set_initial_focus(text_);
         set_font(dpi());
         fit_text();
         centre_on_screen(hwnd());

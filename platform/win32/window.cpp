@@ -23,6 +23,10 @@ bool register_class(const wchar_t* name, ColourValue background, WNDPROC procedu
     WNDCLASSEXW window_class{};
     if (GetClassInfoExW(instance, name, &window_class)) return true;
     window_class.cbSize = sizeof window_class;
+    // A dialog box of a class of the program's own: the dialog manager keeps the control that
+    // had the focus while another window is active, and gives it back, or the first one in tab
+    // order, when the window is active again.
+    window_class.cbWndExtra = DLGWINDOWEXTRA;
     window_class.lpfnWndProc = procedure;
     window_class.hInstance = instance;
     window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -125,21 +129,11 @@ void Window::show() {
 
 LRESULT Window::handle_message(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
-        case WM_ACTIVATE:
-            if (LOWORD(w) == WA_INACTIVE) {
-                const HWND focus = GetFocus();
-                if (focus && IsChild(hwnd_, focus)) focus_ = focus;
-            } else if (focus_ && IsWindow(focus_) && !HIWORD(w)) {
-                SetFocus(focus_);
-                return 0;
-            }
-            break;
-        case WM_SETFOCUS:
-            if (focus_ && IsWindow(focus_)) {
-                SetFocus(focus_);
-                return 0;
-            }
-            break;
+        case WM_CTLCOLORDLG:  // the ground the dialog manager paints: the window class's
+            return GetClassLongPtrW(hwnd_, GCLP_HBRBACKGROUND);
+        case WM_CLOSE:  // the dialog manager would take it for Esc
+            DestroyWindow(hwnd_);
+            return 0;
         case WM_DPICHANGED: {
             const auto* suggested = reinterpret_cast<const RECT*>(l);
             dpi_changed(HIWORD(w));
@@ -151,7 +145,7 @@ LRESULT Window::handle_message(UINT message, WPARAM w, LPARAM l) {
         default:
             break;
     }
-    return DefWindowProcW(hwnd_, message, w, l);
+    return DefDlgProcW(hwnd_, message, w, l);
 }
 
 LRESULT CALLBACK Window::procedure(HWND window, UINT message, WPARAM w, LPARAM l) {

@@ -20,7 +20,6 @@ AboutWindow::AboutWindow() {
             .background = frmabout_layout::back_colour},
            frmabout_layout::title);
     controls_.create(hwnd(), frmabout_layout::controls, dpi());
-    set_initial_focus(controls_[frmabout_layout::cmdOK]);
     trelumo::centre_on_screen(hwnd());
 }
 

@@ -28,7 +28,6 @@ EuroWindow::EuroWindow(const trelumo::Separators& separators)
     text_pts_.attach(controls_[euro_layout::text_pts]);
     for (trelumo::AmountEdit* edit : {&text_euro_, &text_pts_})
         edit->set_decimal_separator(separators.decimal);
-    set_initial_focus(text_euro_.hwnd());
     connect_events();
     trelumo::centre_on_screen(hwnd());
     Form_Load();
