@@ -89,7 +89,7 @@ std::unique_ptr<HelpWindow> help_window;
 
 // The text of a document the program carries, in UTF-8, as the build made it from the HTML.
 std::optional<std::string_view> carried_document(const std::string& name) {
-    const HRSRC found = FindResourceW(nullptr, wide(name).c_str(), MAKEINTRESOURCEW(10));
+    const HRSRC found = FindResourceW(nullptr, wide(name).c_str(), RT_RCDATA);
     const HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
     if (!loaded) return std::nullopt;
     return std::string_view(static_cast<const char*>(LockResource(loaded)),
