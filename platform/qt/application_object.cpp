@@ -3,10 +3,6 @@
 #include "trelumo_version.h"
 
 namespace trelumo::app {
-namespace {
-QString help_file_name;
-}
-
 QString title() {
     return QStringLiteral(TRELUMO_TITLE);
 }
@@ -18,13 +14,6 @@ int minor() {
 }
 int revision() {
     return TRELUMO_VERSION_PATCH;
-}
-
-QString help_file() {
-    return help_file_name;
-}
-void set_help_file(const QString& name) {
-    help_file_name = name;
 }
 
 }  // namespace trelumo::app

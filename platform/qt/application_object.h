@@ -1,4 +1,5 @@
-// The application object: the program's title and version, and the help file that F1 opens.
+// The application object: the program's title and version. Its help file name is the runtime's
+// (platform/runtime/application.h).
 #pragma once
 
 #include <QString>
@@ -9,8 +10,5 @@ QString title();
 int major();
 int minor();
 int revision();
-
-QString help_file();
-void set_help_file(const QString& name);
 
 }  // namespace trelumo::app

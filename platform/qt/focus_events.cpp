@@ -3,33 +3,21 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "platform/qt/event_dispatch.h"
-
 namespace trelumo {
 
 FocusEvents::FocusEvents(QObject* parent) : QObject(parent) {
     connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* now) { focus_changed(now); });
+            [this](QWidget*, QWidget* now) { sequence_.focus_entered(now); });
 }
 
-void FocusEvents::watch(QWidget* control, Handlers handlers) {
-    handlers_.insert(control, std::move(handlers));
-    connect(control, &QObject::destroyed, this, [this, control] { handlers_.remove(control); });
+void FocusEvents::watch(QWidget* control, FocusSequence::Handlers handlers) {
+    sequence_.watch(control, std::move(handlers));
+    connect(control, &QObject::destroyed, this, [this, control] { sequence_.forget(control); });
 }
 
 void FocusEvents::start_in(QWidget* control) {
     control->setFocus(Qt::OtherFocusReason);
-    if (current_ == control) return;
-    current_ = control;
-    event_dispatch::run(handlers_.value(control).got_focus);
-}
-
-void FocusEvents::focus_changed(QWidget* now) {
-    if (!handlers_.contains(now) || now == current_) return;
-    QWidget* old = current_;
-    current_ = now;
-    if (old) event_dispatch::run(handlers_.value(old).lost_focus);
-    event_dispatch::run(handlers_.value(now).got_focus);
+    sequence_.start_in(control);
 }
 
 }  // namespace trelumo

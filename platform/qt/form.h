@@ -1,46 +1,32 @@
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
+#include <functional>
+
+#include "platform/runtime/form.h"
 
 namespace trelumo {
 
-/// A program-wide instance of a window class. Showing it loads the window when it is not loaded,
-/// running its Form_Load, and brings it to the front when it is; unloading (or the window's close
-/// control) destroys the window, not the instance, so the next show loads it afresh.
-template <class Window>
-class Form {
-public:
-    /// The one instance, created on first use.
-    static Form& instance() {
-        static Form form;
-        return form;
+/// Qt's side of a Form: a window deletes itself once closed.
+struct QtWindows {
+    template <class Window>
+    static Window* make(std::function<void()> gone) {
+        auto* window = new Window;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(window, &QObject::destroyed, std::move(gone));
+        return window;
     }
 
-    void show() {
-        if (!window_) {
-            window_ = new Window;
-            window_->setAttribute(Qt::WA_DeleteOnClose);
-            window_->Form_Load();
-        }
-        window_->show();
-        window_->raise();
-        window_->activateWindow();
+    static void show(QWidget& window) {
+        window.show();
+        window.raise();
+        window.activateWindow();
     }
 
-    void unload() {
-        if (window_) window_->close();
-    }
-
-    bool loaded() const { return !window_.isNull(); }
-
-    /// The loaded window, or null.
-    Window* window() const { return window_.data(); }
-
-private:
-    Form() = default;
-
-    QPointer<Window> window_;
+    static void destroy(QWidget& window) { window.close(); }
 };
+
+template <class Window>
+using Form = runtime::Form<Window, QtWindows>;
 
 }  // namespace trelumo

@@ -11,6 +11,8 @@
 
 #include "platform/qt/application_object.h"
 #include "platform/qt/window_placement.h"
+#include "platform/runtime/application.h"
+#include "platform/runtime/program_texts.h"
 
 namespace trelumo {
 namespace {
@@ -21,7 +23,7 @@ public:
         setObjectName(QStringLiteral("help_window"));
         setAttribute(Qt::WA_DeleteOnClose);
         setAttribute(Qt::WA_QuitOnClose, false);
-        setWindowTitle(QStringLiteral("Ayuda de %1").arg(app::title()));
+        setWindowTitle(QString::fromStdString(texts::help_title(app::title().toStdString())));
         setOpenExternalLinks(true);
         resize(560, 520);
     }
@@ -36,7 +38,7 @@ protected:
         if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
             const auto* key = static_cast<QKeyEvent*>(event);
             if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
-                show_help(app::help_file());
+                show_help(QString::fromStdString(app::help_file()));
                 return true;
             }
         }
@@ -70,12 +72,11 @@ QStringList help_folders() {
 }
 
 QStringList help_document_candidates(const QString& help_file, const QStringList& folders) {
-    const QString base = QFileInfo(help_file).completeBaseName().toLower();
+    const QString name = QString::fromStdString(texts::help_document_name(help_file.toStdString()));
     QStringList candidates;
-    if (base.isEmpty()) return candidates;
+    if (name.isEmpty()) return candidates;
     for (const QString& folder : folders)
-        candidates << QDir::cleanPath(
-            QDir(folder).absoluteFilePath(base + QStringLiteral(".html")));
+        candidates << QDir::cleanPath(QDir(folder).absoluteFilePath(name));
     return candidates;
 }
 

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/runtime/locale_fallback.h"
+
 namespace trelumo {
 namespace {
 
@@ -19,8 +21,9 @@ std::string numeric_locale_name() {
 }  // namespace
 
 Separators separators_of(const QLocale& locale) {
-    if (locale.language() == QLocale::C) return spanish_separators();
-    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+    if (locale.language() == QLocale::C) return separators_or_spanish(std::nullopt);
+    return separators_or_spanish(
+        Separators{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()});
 }
 
 Separators system_separators() {

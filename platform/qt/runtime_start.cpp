@@ -7,6 +7,8 @@
 
 #include "platform/qt/application_object.h"
 #include "platform/qt/help.h"
+#include "platform/qt/toolkit.h"
+#include "platform/runtime/event_dispatch.h"
 
 namespace trelumo {
 
@@ -23,6 +25,7 @@ void start_runtime(QApplication& application) {
         QApplication::installTranslator(qt_texts);
 
     install_help_key(application);
+    event_dispatch::use_toolkit(qt_toolkit());
 }
 
 }  // namespace trelumo

@@ -5,7 +5,7 @@ class QApplication;
 namespace trelumo {
 
 /// Prepares the application before its first window: name, version and icon, Qt's own texts in
-/// Spanish, and F1 for help.
+/// Spanish, F1 for help, and the runtime's toolkit.
 void start_runtime(QApplication& application);
 
 }  // namespace trelumo

@@ -1,9 +1,7 @@
 // The three registry operations that Trelumo reads values with, in the shape of Windows' own
 // narrow-text functions, so that the program can run against Windows' registry or another
-// provider of the same contract.
-//
-// Include this header before <windows.h> where both are needed: Windows defines the type codes
-// below as macros of the same names and values.
+// provider of the same contract. Its names are its own, so that it goes with <windows.h> in any
+// order: the value types are Windows' REG_ codes under lower-case names.
 #pragma once
 
 #include <cstdint>
@@ -50,12 +48,12 @@ inline constexpr AccessMask key_read =
 inline constexpr AccessMask key_all_access = 0x000F003F;
 
 /// Value types.
-inline constexpr ValueType REG_NONE = 0;
-inline constexpr ValueType REG_SZ = 1;         ///< a zero-terminated string
-inline constexpr ValueType REG_EXPAND_SZ = 2;  ///< a string with environment references
-inline constexpr ValueType REG_BINARY = 3;     ///< bytes
-inline constexpr ValueType REG_DWORD = 4;      ///< a 32-bit number, least significant byte first
-inline constexpr ValueType REG_MULTI_SZ = 7;   ///< a sequence of zero-terminated strings
+inline constexpr ValueType value_none = 0;
+inline constexpr ValueType value_sz = 1;         ///< a zero-terminated string
+inline constexpr ValueType value_expand_sz = 2;  ///< a string with environment references
+inline constexpr ValueType value_binary = 3;     ///< bytes
+inline constexpr ValueType value_dword = 4;      ///< a 32-bit number, least significant byte first
+inline constexpr ValueType value_multi_sz = 7;   ///< a sequence of zero-terminated strings
 
 /// A provider of the registry operations. Texts are narrow: one byte per character in the
 /// system's narrow (ANSI) code page. Names of keys and values compare without regard to case.

@@ -10,8 +10,6 @@
 namespace trelumo::app {
 namespace {
 
-std::string help_file_name;
-
 // The program file's version record, as GetFileVersionInfo reads it; compiled-in values where
 // the file carries none.
 struct VersionRecord {
@@ -63,13 +61,6 @@ int minor() {
 }
 int revision() {
     return version_record().revision;
-}
-
-std::string help_file() {
-    return help_file_name;
-}
-void set_help_file(const std::string& name) {
-    help_file_name = name;
 }
 
 }  // namespace trelumo::app

@@ -1,5 +1,5 @@
 // The application object: the program's title and version, read from the program file's own
-// version record, and the help file that F1 opens.
+// version record. Its help file name is the runtime's (platform/runtime/application.h).
 #pragma once
 
 #include <string>
@@ -10,8 +10,5 @@ std::string title();
 int major();
 int minor();
 int revision();
-
-std::string help_file();
-void set_help_file(const std::string& name);
 
 }  // namespace trelumo::app

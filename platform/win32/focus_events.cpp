@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "platform/win32/event_dispatch.h"
+#include <algorithm>
 
 namespace trelumo {
 namespace {
@@ -10,28 +10,19 @@ constexpr UINT_PTR subclass_id = 0x7F0C;
 }
 
 FocusEvents::~FocusEvents() {
-    for (const auto& [control, handlers] : handlers_)
+    for (const HWND control : watched_)
         RemoveWindowSubclass(control, control_procedure, subclass_id);
 }
 
-void FocusEvents::watch(HWND control, Handlers handlers) {
-    handlers_[control] = std::move(handlers);
+void FocusEvents::watch(HWND control, FocusSequence::Handlers handlers) {
+    sequence_.watch(control, std::move(handlers));
+    watched_.push_back(control);
     SetWindowSubclass(control, control_procedure, subclass_id, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void FocusEvents::start_in(HWND control) {
     SetFocus(control);
-    if (current_ == control) return;
-    current_ = control;
-    event_dispatch::run(handlers_[control].got_focus);
-}
-
-void FocusEvents::focus_changed(HWND now) {
-    if (!handlers_.contains(now) || now == current_) return;
-    const HWND old = current_;
-    current_ = now;
-    if (old) event_dispatch::run(handlers_[old].lost_focus);
-    event_dispatch::run(handlers_[now].got_focus);
+    sequence_.start_in(control);
 }
 
 LRESULT CALLBACK FocusEvents::control_procedure(HWND control, UINT message, WPARAM w, LPARAM l,
@@ -39,12 +30,12 @@ LRESULT CALLBACK FocusEvents::control_procedure(HWND control, UINT message, WPAR
     auto* self = reinterpret_cast<FocusEvents*>(self_pointer);
     if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(control, control_procedure, subclass_id);
-        self->handlers_.erase(control);
-        if (self->current_ == control) self->current_ = nullptr;
+        self->sequence_.forget(control);
+        std::erase(self->watched_, control);
         return DefSubclassProc(control, message, w, l);
     }
     const LRESULT result = DefSubclassProc(control, message, w, l);
-    if (message == WM_SETFOCUS) self->focus_changed(control);
+    if (message == WM_SETFOCUS) self->sequence_.focus_entered(control);
     return result;
 }
 

@@ -2,28 +2,22 @@
 
 #include <windows.h>
 
-#include <functional>
-#include <map>
+#include <vector>
+
+#include "platform/runtime/focus_sequence.h"
 
 namespace trelumo {
 
-/// Raises a control's LostFocus and GotFocus when the focus moves from one watched control of a
-/// window to another (Tab, Shift+Tab, a click), the old control's first. Leaving for another
-/// window or program, the menu bar or a context menu and coming back to the same control is no
-/// move and raises nothing.
+/// Tells a FocusSequence of the focus coming to the watched controls of a window (WM_SETFOCUS):
+/// their GotFocus and LostFocus, in the order and on the moves FocusSequence says.
 class FocusEvents {
 public:
-    struct Handlers {
-        std::function<void()> got_focus;
-        std::function<void()> lost_focus;
-    };
-
     FocusEvents() = default;
     FocusEvents(const FocusEvents&) = delete;
     FocusEvents& operator=(const FocusEvents&) = delete;
     ~FocusEvents();
 
-    void watch(HWND control, Handlers handlers);
+    void watch(HWND control, FocusSequence::Handlers handlers);
 
     /// Gives the focus to a control and raises its GotFocus now, as when a window first shows.
     void start_in(HWND control);
@@ -31,10 +25,9 @@ public:
 private:
     static LRESULT CALLBACK control_procedure(HWND control, UINT message, WPARAM w, LPARAM l,
                                               UINT_PTR id, DWORD_PTR self);
-    void focus_changed(HWND now);
 
-    std::map<HWND, Handlers> handlers_;
-    HWND current_ = nullptr;
+    FocusSequence sequence_;
+    std::vector<HWND> watched_;
 };
 
 }  // namespace trelumo

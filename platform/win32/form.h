@@ -1,45 +1,29 @@
 #pragma once
 
-#include <windows.h>
+#include <functional>
 
-#include <memory>
+#include "platform/runtime/form.h"
+#include "platform/win32/window.h"
 
 namespace trelumo {
 
-/// A program-wide instance of a window class. Showing it loads the window when it is not loaded,
-/// running its Form_Load, and brings it to the front when it is; unloading (or the window's close
-/// control) destroys the window, not the instance, so the next show loads it afresh.
-template <class Window>
-class Form {
-public:
-    /// The one instance, created on first use.
-    static Form& instance() {
-        static Form form;
-        return form;
+/// The Windows API's side of a Form: the window object is deleted once its window is destroyed.
+struct Win32Windows {
+    template <class Window>
+    static Window* make(std::function<void()> gone) {
+        auto* window = new Window;
+        window->on_destroyed([window, gone = std::move(gone)] {
+            gone();
+            delete window;
+        });
+        return window;
     }
 
-    void show() {
-        if (!window_) {
-            window_ = std::make_unique<Window>();
-            window_->on_destroyed([this] { window_.reset(); });
-            window_->Form_Load();
-        }
-        window_->show();
-    }
-
-    void unload() {
-        if (window_) DestroyWindow(window_->hwnd());
-    }
-
-    bool loaded() const { return window_ != nullptr; }
-
-    /// The loaded window, or null.
-    Window* window() const { return window_.get(); }
-
-private:
-    Form() = default;
-
-    std::unique_ptr<Window> window_;
+    static void show(Window& window) { window.show(); }
+    static void destroy(Window& window) { DestroyWindow(window.hwnd()); }
 };
+
+template <class W>
+using Form = runtime::Form<W, Win32Windows>;
 
 }  // namespace trelumo

@@ -1,22 +1,14 @@
-// Help: a help file name such as "TRELUMO.HLP" stands for the document trelumo.html in the
-// program's help folder, shown in a help window of the program's own.
+// Help: a help file name such as "TRELUMO.HLP" stands for the document trelumo.html, whose text,
+// made from it when the program is built, the program carries as a resource of that name and
+// shows in a help window of its own.
 #pragma once
 
 #include <string>
-#include <vector>
 
 namespace trelumo {
 
-/// Where help documents are looked for: the help folder beside the program, then the program's
-/// own folder.
-std::vector<std::wstring> help_folders();
-
-/// The document a help file name stands for, or an empty path when none is found.
-std::wstring help_document_path(const std::string& help_file,
-                                const std::vector<std::wstring>& folders = help_folders());
-
-/// Shows the document in the help window, or says in a message box that it is missing and
-/// where it was looked for.
+/// Shows the help document's text in the help window, or says in a message box that the program
+/// carries no such document.
 void show_help(const std::string& help_file);
 
 }  // namespace trelumo

@@ -29,8 +29,7 @@ struct Font {
 inline constexpr ColourValue no_colour = 0xFFFFFFFF;
 
 struct ControlLayout {
-    const char* name;
-    int id;
+    int id;  // the control's name, as the window's enum of its controls names it
     ControlKind kind;
     int left, top, width, height;  // twips from the client area's top-left corner
     const char* caption = "";      // UTF-8
@@ -101,7 +100,6 @@ namespace trelumo {
 
 /// A line drawn on the window itself (lines never take the focus), in twips.
 struct LineLayout {
-    const char* name;
     int x1, y1, x2, y2;
     ColourValue colour;
     int width;  // pixels at 96 dpi

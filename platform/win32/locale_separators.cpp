@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/runtime/locale_fallback.h"
 #include "platform/win32/wide_text.h"
 
 namespace trelumo {
@@ -15,21 +16,11 @@ std::string locale_text(const wchar_t* locale_name, LCTYPE item) {
     return utf8(text);
 }
 
-bool usable(const Separators& separators) {
-    const auto digit_free = [](const std::string& text) {
-        return text.find_first_of("0123456789") == std::string::npos;
-    };
-    return !separators.decimal.empty() && !separators.group.empty() &&
-           separators.decimal != separators.group && digit_free(separators.decimal) &&
-           digit_free(separators.group);
-}
-
 }  // namespace
 
 Separators separators_of(const wchar_t* locale_name) {
-    Separators separators{locale_text(locale_name, LOCALE_SDECIMAL),
-                          locale_text(locale_name, LOCALE_STHOUSAND)};
-    return usable(separators) ? separators : spanish_separators();
+    return separators_or_spanish(Separators{locale_text(locale_name, LOCALE_SDECIMAL),
+                                            locale_text(locale_name, LOCALE_STHOUSAND)});
 }
 
 Separators system_separators() {

@@ -5,7 +5,7 @@
 namespace trelumo {
 
 /// The decimal and group separators of a locale named as Windows names them ("es-ES"); Spanish
-/// (Spain) when the locale gives nothing usable (unknown, empty, or one separator for both).
+/// (Spain) when the locale gives nothing usable (separators_or_spanish).
 Separators separators_of(const wchar_t* locale_name);
 
 /// The separators of the user's locale.

@@ -2,8 +2,12 @@
 
 #include <set>
 
-#include "platform/win32/event_dispatch.h"
+#include "platform/runtime/application.h"
+#include "platform/runtime/event_dispatch.h"
+#include "platform/win32/application_object.h"
+#include "platform/win32/help.h"
 #include "platform/win32/layout.h"
+#include "platform/win32/message_loop.h"
 #include "platform/win32/system_colour.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_placement.h"
@@ -14,11 +18,15 @@ namespace {
 std::set<HWND> program_windows;
 int windows_keeping_program = 0;
 
-void register_class(const wchar_t* name, ColourValue background, WNDPROC procedure) {
+bool register_class(const wchar_t* name, ColourValue background, WNDPROC procedure) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW window_class{};
-    if (GetClassInfoExW(instance, name, &window_class)) return;
+    if (GetClassInfoExW(instance, name, &window_class)) return true;
     window_class.cbSize = sizeof window_class;
+    // A dialog box of a class of the program's own: the dialog manager keeps the control that
+    // had the focus while another window is active, and gives it back, or the first one in tab
+    // order, when the window is active again.
+    window_class.cbWndExtra = DLGWINDOWEXTRA;
     window_class.lpfnWndProc = procedure;
     window_class.hInstance = instance;
     window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -30,7 +38,38 @@ void register_class(const wchar_t* name, ColourValue background, WNDPROC procedu
     window_class.hIconSm = static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON,
                                                          GetSystemMetrics(SM_CXSMICON),
                                                          GetSystemMetrics(SM_CYSMICON), 0));
-    RegisterClassExW(&window_class);
+    return RegisterClassExW(&window_class) != 0;
+}
+
+// A window that cannot be made: the program says so in a message box and ends with status 1.
+[[noreturn]] void window_not_made(const std::string& title) {
+    const DWORD error = GetLastError();
+    wchar_t* reason = nullptr;
+    FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&reason), 0, nullptr);
+    std::wstring text = wide(app::title() + " no puede abrir la ventana «" + title + "».");
+    if (reason) text += L"\n\n" + std::wstring(reason);
+    MessageBoxW(nullptr, text.c_str(), wide(app::title()).c_str(), MB_OK | MB_ICONERROR);
+    ExitProcess(1);
+}
+
+bool is_edit(HWND window) {
+    wchar_t name[8] = {};
+    return window && GetClassNameW(window, name, 8) && lstrcmpiW(name, L"Edit") == 0;
+}
+
+// The program's keys, as its accelerator table sends them to any of its windows.
+bool key_command(WORD command) {
+    if (command == help_key_command) {
+        show_help(app::help_file());
+        return true;
+    }
+    if (command == select_all_key_command) {
+        if (const HWND focus = GetFocus(); is_edit(focus)) SendMessageW(focus, EM_SETSEL, 0, -1);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -44,16 +83,17 @@ Window::~Window() {
 
 void Window::create(const Frame& frame, const std::string& title) {
     frame_ = frame;
-    register_class(frame.class_name, frame.background, procedure);
+    if (!register_class(frame.class_name, frame.background, procedure)) window_not_made(title);
     // Made at its size for the DPI it opens with, that of the primary monitor, in the middle of
     // that monitor, so that no resizing nor moving (each a round to the window system) follows.
     const UINT expected_dpi = GetDpiForSystem();
     const SIZE size = frame_size(frame, expected_dpi);
     const POINT place = centred_on_primary_screen(size);
-    CreateWindowExW(frame.ex_style, frame.class_name, wide(title).c_str(), frame.style, place.x,
-                    place.y, size.cx, size.cy, nullptr,
-                    frame.menu ? LoadMenuW(GetModuleHandleW(nullptr), frame.menu) : nullptr,
-                    GetModuleHandleW(nullptr), this);
+    if (!CreateWindowExW(frame.ex_style, frame.class_name, wide(title).c_str(), frame.style,
+                         place.x, place.y, size.cx, size.cy, nullptr,
+                         frame.menu ? LoadMenuW(GetModuleHandleW(nullptr), frame.menu) : nullptr,
+                         GetModuleHandleW(nullptr), this))
+        window_not_made(title);
     if (dpi() != expected_dpi) resize_client(frame, dpi());
 }
 
@@ -89,21 +129,11 @@ void Window::show() {
 
 LRESULT Window::handle_message(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
-        case WM_ACTIVATE:
-            if (LOWORD(w) == WA_INACTIVE) {
-                const HWND focus = GetFocus();
-                if (focus && IsChild(hwnd_, focus)) focus_ = focus;
-            } else if (focus_ && IsWindow(focus_) && !HIWORD(w)) {
-                SetFocus(focus_);
-                return 0;
-            }
-            break;
-        case WM_SETFOCUS:
-            if (focus_ && IsWindow(focus_)) {
-                SetFocus(focus_);
-                return 0;
-            }
-            break;
+        case WM_CTLCOLORDLG:  // the ground the dialog manager paints: the window class's
+            return GetClassLongPtrW(hwnd_, GCLP_HBRBACKGROUND);
+        case WM_CLOSE:  // the dialog manager would take it for Esc
+            DestroyWindow(hwnd_);
+            return 0;
         case WM_DPICHANGED: {
             const auto* suggested = reinterpret_cast<const RECT*>(l);
             dpi_changed(HIWORD(w));
@@ -115,7 +145,7 @@ LRESULT Window::handle_message(UINT message, WPARAM w, LPARAM l) {
         default:
             break;
     }
-    return DefWindowProcW(hwnd_, message, w, l);
+    return DefDlgProcW(hwnd_, message, w, l);
 }
 
 LRESULT CALLBACK Window::procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
@@ -128,6 +158,7 @@ LRESULT CALLBACK Window::procedure(HWND window, UINT message, WPARAM w, LPARAM l
     }
     auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self) return DefWindowProcW(window, message, w, l);
+    if (message == WM_COMMAND && HIWORD(w) == 1 && key_command(LOWORD(w))) return 0;
     if (message != WM_NCDESTROY) return self->handle_message(message, w, l);
 
     // The window is gone: the object may be deleted by the callback, so nothing touches it after.

@@ -9,10 +9,11 @@
 
 namespace trelumo {
 
-/// A top-level window of the program, of a window class of its own. While another window is
-/// active it keeps the control that had the focus and gives the focus back to it on return; it
-/// follows the DPI of the monitor it is on; and, unless told otherwise, it keeps the program
-/// running: the program ends when the last such window is gone.
+/// A top-level window of the program, of a window class of its own, handled by the dialog
+/// manager: while another window is active it keeps the control that had the focus and gives the
+/// focus back to it on return, the first control in tab order the first time. It follows the DPI
+/// of the monitor it is on; it answers the program's keys (message_loop.h); and, unless told
+/// otherwise, it keeps the program running: the program ends when the last such window is gone.
 class Window {
 public:
     Window(const Window&) = delete;
@@ -42,15 +43,13 @@ protected:
     Window() = default;
 
     /// Makes the window, hidden, sized for the DPI of the monitor it is made on, in the middle of
-    /// the primary monitor.
+    /// the primary monitor. A window that cannot be made ends the program with exit status 1,
+    /// after a message box that says so.
     void create(const Frame& frame, const std::string& title);
 
     UINT dpi() const;
 
-    /// The control that has the focus when the window is first activated.
-    void set_initial_focus(HWND control) { focus_ = control; }
-
-    /// A window's own messages; what it does not handle goes to DefWindowProc through here.
+    /// A window's own messages; what it does not handle goes to DefDlgProc through here.
     virtual LRESULT handle_message(UINT message, WPARAM w, LPARAM l);
 
     /// The window moved to a monitor of another DPI: its controls are to be laid out again.
@@ -62,7 +61,6 @@ private:
     void resize_client(const Frame& frame, UINT dpi);
 
     HWND hwnd_ = nullptr;
-    HWND focus_ = nullptr;
     Frame frame_{};
     std::function<void()> destroyed_;
 };

@@ -60,10 +60,11 @@ void fill(FuzzedDataProvider& input, Setting& setting) {
     std::vector<std::string> names;
     for (int i = input.ConsumeIntegralInRange(0, 3); i > 0; --i) {
         names.push_back(input.ConsumeRandomLengthString(12));
-        const ValueType type = input.ConsumeBool()
-                                   ? input.PickValueInArray({REG_NONE, REG_SZ, REG_EXPAND_SZ,
-                                                             REG_BINARY, REG_DWORD, REG_MULTI_SZ})
-                                   : input.ConsumeIntegral<ValueType>();
+        const ValueType type =
+            input.ConsumeBool()
+                ? input.PickValueInArray({value_none, value_sz, value_expand_sz, value_binary,
+                                          value_dword, value_multi_sz})
+                : input.ConsumeIntegral<ValueType>();
         const std::size_t length = input.ConsumeIntegralInRange<std::size_t>(0, longest_data);
         const char filler = input.ConsumeIntegral<char>();
         std::string bytes = input.ConsumeBytesAsString(length);
@@ -111,10 +112,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(answer->bytes.size() <= 1024, "a value read fits in 1024 bytes");
     std::string_view read = answer->bytes;
     if (read.ends_with('\0')) read.remove_suffix(1);
-    if (answer->type == REG_SZ) {
+    if (answer->type == value_sz) {
         require(narrow_from_utf8(key_val) == read,
                 "KeyVal is a string's data but one trailing zero byte", key_val, answer->bytes);
-    } else if (answer->type == REG_DWORD) {
+    } else if (answer->type == value_dword) {
         require(bytes_from_hexadecimal(key_val) == read,
                 "KeyVal is &h and a number's data but one trailing zero byte, last byte first",
                 key_val, answer->bytes);

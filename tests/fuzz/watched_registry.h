@@ -18,7 +18,7 @@ namespace trelumo::fuzz {
 
 struct QueryAnswer {
     registry::Status status = registry::success;
-    registry::ValueType type = registry::REG_NONE;
+    registry::ValueType type = registry::value_none;
     std::string bytes;  // what the query wrote into the caller's buffer
 };
 

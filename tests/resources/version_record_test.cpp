@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "../support/table_row.h"
+
 namespace {
 
 std::vector<char> own_version_record() {
@@ -77,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(Table, VersionTextTest,
                                          Text{"OriginalFilename", "Trelumo.exe"},
                                          Text{"ProductName", "Trelumo"},
                                          Text{"ProductVersion", "1.00"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         trelumo::table::RowName());
 
 TEST(ProgramIcon, IsThere) {
     EXPECT_NE(FindResourceA(nullptr, "IDI_ICON1", RT_GROUP_ICON), nullptr)

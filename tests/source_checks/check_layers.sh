@@ -14,8 +14,9 @@ rules=(
   "platform/number_text/        | platform/number_text/                    | ^Q ^windows\.h$"
   "platform/types/              | platform/types/                          | ^Q ^windows\.h$"
   "platform/registry/           | platform/registry/                       | ^Q"
-  "platform/qt/                 | platform/qt/ platform/types/ platform/number_text/ | ^windows\.h$"
-  "platform/win32/              | platform/win32/ platform/types/ platform/number_text/ | ^Q"
+  "platform/runtime/            | platform/runtime/ platform/types/ platform/number_text/ | ^Q ^windows\.h$"
+  "platform/qt/                 | platform/qt/ platform/runtime/ platform/types/ platform/number_text/ | ^windows\.h$"
+  "platform/win32/              | platform/win32/ platform/runtime/ platform/types/ platform/number_text/ | ^Q"
 )
 # Generated headers: the version, Designer's ui_*.h, moc's output.
 generated='^(trelumo_version\.h|ui_[a-z_]+\.h|.*\.moc|moc_.*\.cpp)$'

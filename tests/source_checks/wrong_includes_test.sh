@@ -16,6 +16,8 @@ wrong=(
   "platform/number_text/number_text.cpp | #include \"platform/registry/registry.h\""
   "platform/registry/registry.h         | #include <QObject>"
   "ui/about/get_key_value.cpp           | #include \"platform/qt/help.h\""
+  "platform/runtime/event_dispatch.cpp  | #include <windows.h>"
+  "platform/runtime/form.h              | #include \"platform/qt/form.h\""
 )
 expected=""
 for row in "${wrong[@]}"; do

@@ -50,7 +50,7 @@ enum class KeyState { writable, read_only, missing };
 // The key and value as they are stored, narrow; the names as the caller asks, UTF-8.
 struct Case {
     std::string_view name;
-    ValueType type = REG_SZ;
+    ValueType type = value_sz;
     std::string bytes = {};
     std::string before = "antes";
     bool read = true;
@@ -109,35 +109,35 @@ const Case cases[] = {
      .stored_name = "Q?",
      .asked_name = "QΩ"},
 
-    {.name = "Number", .type = REG_DWORD, .bytes = "\x78\x56\x34\x12", .after = "&h12345678"},
+    {.name = "Number", .type = value_dword, .bytes = "\x78\x56\x34\x12", .after = "&h12345678"},
     {.name = "NumberWithZeroHighBytes",
-     .type = REG_DWORD,
+     .type = value_dword,
      .bytes = "\x2B\x1A\0\0"s,
      .after = "&h001A2B"},
-    {.name = "Ten", .type = REG_DWORD, .bytes = "\x0A\0\0\0"s, .after = "&h00000A"},
+    {.name = "Ten", .type = value_dword, .bytes = "\x0A\0\0\0"s, .after = "&h00000A"},
     {.name = "OnlyTheHighByteSet",
-     .type = REG_DWORD,
+     .type = value_dword,
      .bytes = "\0\0\0\x01"s,
      .after = "&h01000000"},
-    {.name = "Zero", .type = REG_DWORD, .bytes = "\0\0\0\0"s, .after = "&h000000"},
-    {.name = "AllBitsSet", .type = REG_DWORD, .bytes = "\xFF\xFF\xFF\xFF", .after = "&hFFFFFFFF"},
-    {.name = "NumberOfOneZeroByte", .type = REG_DWORD, .bytes = "\0"s, .after = "&h"},
+    {.name = "Zero", .type = value_dword, .bytes = "\0\0\0\0"s, .after = "&h000000"},
+    {.name = "AllBitsSet", .type = value_dword, .bytes = "\xFF\xFF\xFF\xFF", .after = "&hFFFFFFFF"},
+    {.name = "NumberOfOneZeroByte", .type = value_dword, .bytes = "\0"s, .after = "&h"},
     {.name = "NumberAfterEmptyText",
-     .type = REG_DWORD,
+     .type = value_dword,
      .bytes = "\x0A\0\0\0"s,
      .before = "",
      .after = "&h00000A"},
 
     {.name = "ExpandableStringKeepsKeyVal",
-     .type = REG_EXPAND_SZ,
+     .type = value_expand_sz,
      .bytes = "%PATH%\0"s,
      .after = "antes"},
-    {.name = "BytesKeepKeyVal", .type = REG_BINARY, .bytes = "\x01\x02", .after = "antes"},
+    {.name = "BytesKeepKeyVal", .type = value_binary, .bytes = "\x01\x02", .after = "antes"},
 
     // No data at all: nothing to drop, and the value reads as empty where it is converted.
     {.name = "StringOfNoBytes", .bytes = "", .after = ""},
-    {.name = "NumberOfNoBytes", .type = REG_DWORD, .bytes = "", .after = "&h"},
-    {.name = "BytesOfNoBytes", .type = REG_BINARY, .bytes = "", .after = "antes"},
+    {.name = "NumberOfNoBytes", .type = value_dword, .bytes = "", .after = "&h"},
+    {.name = "BytesOfNoBytes", .type = value_binary, .bytes = "", .after = "antes"},
 };
 
 bool is_ascii(std::string_view text) {
@@ -187,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(Table, GetKeyValueTest,
 
 TEST(GetKeyValue, ResultMayGoToTheVariableHoldingTheValueName) {
     MemoryRegistry registry;
-    registry.set_value(current_user, "Software\\Trelumo", "Version", REG_SZ, "1.00\0"s);
+    registry.set_value(current_user, "Software\\Trelumo", "Version", value_sz, "1.00\0"s);
     std::string text = "Version";
     EXPECT_TRUE(GetKeyValue(registry, current_user, "Software\\Trelumo", text, text));
     EXPECT_EQ(text, "1.00");
@@ -196,7 +196,7 @@ TEST(GetKeyValue, ResultMayGoToTheVariableHoldingTheValueName) {
 TEST(GetKeyValue, ReadsTheSystemsRegistry) {
     const auto place = make_registry_under_test(registries_under_test().back());
     place->add_key("Sistema", key_all_access);
-    place->set_value("Sistema", "", REG_DWORD, "\x0A\0\0\0"s);
+    place->set_value("Sistema", "", value_dword, "\x0A\0\0\0"s);
     std::string KeyVal;
     const bool read = GetKeyValue(place->root(), place->key_name("Sistema"), "", KeyVal);
 #ifdef _WIN32

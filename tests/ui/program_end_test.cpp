@@ -4,8 +4,8 @@
 #include <QAction>
 
 #include "gui_fixture.h"
-#include "platform/qt/event_dispatch.h"
 #include "platform/qt/form.h"
+#include "platform/runtime/event_dispatch.h"
 #include "ui/about/about_window.h"
 
 using AboutForm = trelumo::Form<AboutWindow>;

@@ -3,9 +3,10 @@
 #include <QCloseEvent>
 
 #include "platform/qt/application_object.h"
-#include "platform/qt/event_dispatch.h"
 #include "platform/qt/form.h"
 #include "platform/qt/window_placement.h"
+#include "platform/runtime/event_dispatch.h"
+#include "platform/runtime/program_texts.h"
 #include "ui/about/get_key_value.h"
 #include "ui_frmabout.h"
 
@@ -25,12 +26,11 @@ AboutWindow::AboutWindow(QWidget* parent)
 AboutWindow::~AboutWindow() = default;
 
 void AboutWindow::Form_Load() {
-    setWindowTitle(QStringLiteral("Acerca de ") + trelumo::app::title());
-    ui_->lblVersion->setText(QStringLiteral("Versión %1.%2.%3")
-                                 .arg(trelumo::app::major())
-                                 .arg(trelumo::app::minor())
-                                 .arg(trelumo::app::revision()));
-    ui_->lblTitle->setText(trelumo::app::title());
+    using namespace trelumo;
+    setWindowTitle(QString::fromStdString(texts::about_title(app::title().toStdString())));
+    ui_->lblVersion->setText(
+        QString::fromStdString(texts::version_line(app::major(), app::minor(), app::revision())));
+    ui_->lblTitle->setText(app::title());
 }
 
 void AboutWindow::cmdOK_Click() {

@@ -41,7 +41,7 @@ bool read_value(Registry& registry, KeyHandle root, const std::string& key_name,
     }
     std::array<std::uint8_t, 1024> data{};
     std::uint32_t size = data.size();
-    ValueType type = REG_NONE;
+    ValueType type = value_none;
     const auto narrow_value_name = narrow_from_utf8(value_name);
     if (!narrow_value_name || registry.RegQueryValueExA(key, narrow_value_name->c_str(), nullptr,
                                                         &type, data.data(), &size) != success) {
@@ -51,9 +51,9 @@ bool read_value(Registry& registry, KeyHandle root, const std::string& key_name,
     size = std::min<std::uint32_t>(size, data.size());
     // One trailing zero byte goes, whatever the type; with no data there is none to look at.
     if (size > 0 && data[size - 1] == 0) --size;
-    if (type == REG_SZ) {
+    if (type == value_sz) {
         text = utf8_from_narrow({reinterpret_cast<const char*>(data.data()), size});
-    } else if (type == REG_DWORD) {
+    } else if (type == value_dword) {
         text = hexadecimal_from_last_byte({data.data(), size});
     }
     return true;

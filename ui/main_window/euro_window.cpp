@@ -5,11 +5,13 @@
 
 #include "platform/qt/amount_edit.h"
 #include "platform/qt/application_object.h"
-#include "platform/qt/event_dispatch.h"
 #include "platform/qt/form.h"
 #include "platform/qt/keystrokes.h"
 #include "platform/qt/system_colour.h"
 #include "platform/qt/window_placement.h"
+#include "platform/runtime/application.h"
+#include "platform/runtime/event_dispatch.h"
+#include "platform/runtime/program_texts.h"
 #include "ui/about/about_window.h"
 #include "ui_euro.h"
 
@@ -82,9 +84,9 @@ void EuroWindow::showEvent(QShowEvent* event) {
 }
 
 void EuroWindow::Form_Load() {
-    trelumo::app::set_help_file(QStringLiteral("TRELUMO.HLP"));
-    set_text(AmountField::euro, "0,00");
-    set_text(AmountField::pts, "0");
+    trelumo::app::set_help_file(trelumo::texts::help_file);
+    set_text(AmountField::euro, trelumo::texts::euro_at_start);
+    set_text(AmountField::pts, trelumo::texts::pts_at_start);
 }
 
 void EuroWindow::salir_Click() {

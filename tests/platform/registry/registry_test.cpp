@@ -31,7 +31,7 @@ protected:
         place_->add_key("Solo lectura", key_read);
         place_->add_key("A\xF1o", key_all_access);  // Año
         for (const auto* path : {"Abierta", "Solo lectura", "A\xF1o"}) {
-            place_->set_value(path, "Valor", REG_SZ, "abc\0"s);
+            place_->set_value(path, "Valor", value_sz, "abc\0"s);
         }
     }
 
@@ -118,21 +118,22 @@ void PrintTo(const QueryCase& row, std::ostream* out) {
 }
 
 const QueryCase queries[] = {
-    {"FitsExactly", REG_BINARY, "\x01\x00\x02"s, 3, success, 3},
-    {"FitsWithRoomToSpare", REG_BINARY, "\x01\x00\x02"s, 1024, success, 3},
-    {"NoData", REG_BINARY, "", 1024, success, 0},
-    {"OneByteTooManyGivesTheSizeNeeded", REG_BINARY, std::string(1025, 'x'), 1024, more_data, 1025},
-    {"StringOneByteTooMany", REG_SZ, std::string(1024, 'x') + '\0', 1024, more_data, 1025},
-    {"TerminatedString", REG_SZ, "abc\0"s, 1024, success, 4},
-    {"UnterminatedString", REG_SZ, "abc", 1024, success, 3},
-    {"Number", REG_DWORD, "\x78\x56\x34\x12", 1024, success, 4},
-    {"UnnamedValue", REG_SZ, "abc\0"s, 1024, success, 4, "", ""},
-    {"ValueNamesIgnoreCase", REG_SZ, "abc\0"s, 1024, success, 4, "Valor", "VALOR"},
+    {"FitsExactly", value_binary, "\x01\x00\x02"s, 3, success, 3},
+    {"FitsWithRoomToSpare", value_binary, "\x01\x00\x02"s, 1024, success, 3},
+    {"NoData", value_binary, "", 1024, success, 0},
+    {"OneByteTooManyGivesTheSizeNeeded", value_binary, std::string(1025, 'x'), 1024, more_data,
+     1025},
+    {"StringOneByteTooMany", value_sz, std::string(1024, 'x') + '\0', 1024, more_data, 1025},
+    {"TerminatedString", value_sz, "abc\0"s, 1024, success, 4},
+    {"UnterminatedString", value_sz, "abc", 1024, success, 3},
+    {"Number", value_dword, "\x78\x56\x34\x12", 1024, success, 4},
+    {"UnnamedValue", value_sz, "abc\0"s, 1024, success, 4, "", ""},
+    {"ValueNamesIgnoreCase", value_sz, "abc\0"s, 1024, success, 4, "Valor", "VALOR"},
     // àÿšœž asked as ÀŸŠŒŽ; × is no capital of ÷.
-    {"ValueNamesIgnoreCaseOfEveryLetter", REG_SZ, "abc\0"s, 1024, success, 4,
+    {"ValueNamesIgnoreCaseOfEveryLetter", value_sz, "abc\0"s, 1024, success, 4,
      "\xE0\xFF\x9A\x9C\x9E", "\xC0\x9F\x8A\x8C\x8E"},
-    {"SignsHaveNoCase", REG_SZ, "abc\0"s, 1024, file_not_found, 1024, "\xD7", "\xF7"},
-    {"MissingValue", REG_SZ, "abc\0"s, 1024, file_not_found, 1024, "Valor", "Otro"},
+    {"SignsHaveNoCase", value_sz, "abc\0"s, 1024, file_not_found, 1024, "\xD7", "\xF7"},
+    {"MissingValue", value_sz, "abc\0"s, 1024, file_not_found, 1024, "Valor", "Otro"},
 };
 
 using QueryTest = RegistryTable<QueryCase>;
@@ -144,7 +145,7 @@ TEST_P(QueryTest, HandsBackTypeBytesAndSize) {
     KeyHandle key = 0;
     ASSERT_EQ(open("Abierta", read_write, key), success);
     std::array<std::uint8_t, 1024> data{};
-    ValueType type = REG_NONE;
+    ValueType type = value_none;
     std::uint32_t size = row().capacity;
     EXPECT_EQ(registry().RegQueryValueExA(key, std::string(row().asked_name).c_str(), nullptr,
                                           &type, data.data(), &size),

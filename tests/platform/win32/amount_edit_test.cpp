@@ -13,6 +13,7 @@
 
 #include "platform/win32/message_loop.h"
 #include "test_window.h"
+#include "tests/support/table_row.h"
 
 namespace trelumo {
 namespace {
@@ -46,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(Table, ChangeTest,
                                          ChangeCase{"back_and_forth", {"1", "2", "1"}, {1, 2, 3}},
                                          ChangeCase{
                                              "accented_text_again", {"Diseño", "Diseño"}, {1, 1}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         trelumo::table::RowName());
 
 TEST(Change, WrittenInsideItsOwnHandlerIsRaisedAgainOnce) {
     TestWindow window;
@@ -91,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(Table, KeypadDecimalTest,
                          testing::Values(KeypadCase{"comma_from_a_point_key", ",", L'.'},
                                          KeypadCase{"point_from_a_comma_key", ".", L','},
                                          KeypadCase{"arabic_decimal_separator", "\u066B", L'.'}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         trelumo::table::RowName());
 
 void put_on_clipboard(HWND owner, const std::wstring& text) {
     ASSERT_TRUE(OpenClipboard(owner));
@@ -132,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PasteCase{"blanks_around_beyond_the_controls_own_limit",
                               std::wstring(40000, L' ') + L"12345\r\n", "12345"},
                     PasteCase{"a_megabyte_of_digits", std::wstring(1 << 20, L'1'), ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    trelumo::table::RowName());
 
 struct UndoCase {
     const char* name;
@@ -176,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
                     UndoCase{"letter_at_the_caret", "12", 1, 1, L"a", 0, "12", 1, 1},
                     UndoCase{"two_letters_in_a_row", "12", 2, 2, L"ab", 0, "12", 2, 2},
                     UndoCase{"deleted_by_the_user", "5", 0, 1, L"", VK_DELETE, "5", 0, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    trelumo::table::RowName());
 
 struct AwayCase {
     const char* name;
@@ -206,7 +207,7 @@ TEST_P(AwayAndBackTest, KeepsTheFieldsSelection) {
 INSTANTIATE_TEST_SUITE_P(Table, AwayAndBackTest,
                          testing::Values(AwayCase{"other_window_closed", true},
                                          AwayCase{"owner_made_active_again", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         trelumo::table::RowName());
 
 }  // namespace
 }  // namespace trelumo

@@ -9,6 +9,7 @@
 
 #include "platform/win32/message_loop.h"
 #include "test_window.h"
+#include "tests/support/table_row.h"
 
 namespace trelumo {
 namespace {
@@ -79,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"first.Got", "first.Lost", "second.Got", "second.Lost", "first.Got"}},
         FocusCase{"same_field_again", {"first"}, {"first.Got"}},
         FocusCase{"other_window_and_back", {"other window", "first"}, {"first.Got"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    trelumo::table::RowName());
 
 }  // namespace
 }  // namespace trelumo

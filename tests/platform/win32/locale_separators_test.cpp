@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/table_row.h"
+
 namespace trelumo {
 namespace {
 
@@ -25,7 +27,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(LocaleCase{"spanish_spain", L"es-ES", {",", "."}},
                     LocaleCase{"english_united_states", L"en-US", {".", ","}},
                     LocaleCase{"unknown_locale_reads_as_spanish", L"zz-QQ", {",", "."}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    trelumo::table::RowName());
 
 }  // namespace
 }  // namespace trelumo

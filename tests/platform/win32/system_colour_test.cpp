@@ -10,6 +10,7 @@
 
 #include "platform/win32/layout.h"
 #include "test_window.h"
+#include "tests/support/table_row.h"
 
 namespace trelumo {
 namespace {
@@ -35,7 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SystemColourCase{"normal", window_colour, COLOR_WINDOW},
                     SystemColourCase{"main_window", scroll_bar_colour, COLOR_SCROLLBAR},
                     SystemColourCase{"button_face", 0x8000000F, COLOR_BTNFACE}),
-    [](const auto& info) { return std::string(info.param.name); });
+    trelumo::table::RowName());
 
 struct RgbCase {
     const char* name;
@@ -56,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(Table, RgbColourTest,
                          testing::Values(RgbCase{"pure_blue", 0x00FF0000, RGB(0, 0, 255)},
                                          RgbCase{"pure_red", 0x000000FF, RGB(255, 0, 0)},
                                          RgbCase{"dark_grey", 0x00808080, RGB(128, 128, 128)}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         trelumo::table::RowName());
 
 // A high-contrast scheme of the desktop's, each text colour its own, for the life of a test.
 class ContrastScheme {
@@ -111,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TextColourCase{"result", ControlKind::label, window_colour, COLOR_WINDOWTEXT},
                     TextColourCase{"label_on_the_window", ControlKind::label, no_colour,
                                    COLOR_BTNTEXT}),
-    [](const auto& info) { return std::string(info.param.name); });
+    trelumo::table::RowName());
 
 }  // namespace
 }  // namespace trelumo

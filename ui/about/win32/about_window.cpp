@@ -2,11 +2,13 @@
 
 #include <string>
 
+#include "platform/runtime/event_dispatch.h"
+#include "platform/runtime/program_texts.h"
 #include "platform/win32/application_object.h"
-#include "platform/win32/event_dispatch.h"
 #include "platform/win32/form.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_placement.h"
+#include "ui/about/get_key_value.h"
 #include "ui/about/win32/frmabout_layout.h"
 
 AboutWindow::AboutWindow() {
@@ -18,7 +20,6 @@ AboutWindow::AboutWindow() {
             .background = frmabout_layout::back_colour},
            frmabout_layout::title);
     controls_.create(hwnd(), frmabout_layout::controls, dpi());
-    set_initial_focus(controls_[frmabout_layout::cmdOK]);
     trelumo::centre_on_screen(hwnd());
 }
 
@@ -26,16 +27,20 @@ AboutWindow::~AboutWindow() = default;
 
 void AboutWindow::Form_Load() {
     using namespace trelumo;
-    SetWindowTextW(hwnd(), wide("Acerca de " + app::title()).c_str());
-    const std::string version = "Versión " + std::to_string(app::major()) + "." +
-                                std::to_string(app::minor()) + "." +
-                                std::to_string(app::revision());
-    SetWindowTextW(controls_[frmabout_layout::lblVersion], wide(version).c_str());
+    SetWindowTextW(hwnd(), wide(texts::about_title(app::title())).c_str());
+    SetWindowTextW(controls_[frmabout_layout::lblVersion],
+                   wide(texts::version_line(app::major(), app::minor(), app::revision())).c_str());
     SetWindowTextW(controls_[frmabout_layout::lblTitle], wide(app::title()).c_str());
 }
 
 void AboutWindow::cmdOK_Click() {
     trelumo::Form<AboutWindow>::instance().unload();
+}
+
+bool AboutWindow::GetKeyValue(const trelumo::registry::KeyHandle& KeyRoot,
+                              const std::string& KeyName, const std::string& SubKeyRef,
+                              std::string& KeyVal) const {
+    return trelumo::GetKeyValue(KeyRoot, KeyName, SubKeyRef, KeyVal);
 }
 
 LRESULT AboutWindow::handle_message(UINT message, WPARAM w, LPARAM l) {

@@ -1,16 +1,10 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 
+#include "platform/registry/registry.h"
 #include "platform/win32/layout.h"
 #include "platform/win32/window.h"
-
-// The registry reader's key handle, as platform/registry/registry.h declares it. That header
-// must come before <windows.h>, which this window's header brings.
-namespace trelumo::registry {
-using KeyHandle = std::uint32_t;
-}
 
 /// The About window, `frmAbout`: the program's icon, title, version and credits. Modeless; its
 /// OK button, Enter, Esc and the close control all unload it.

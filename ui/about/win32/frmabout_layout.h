@@ -23,30 +23,30 @@ inline constexpr trelumo::ColourValue blue = 0x00FF0000;
 
 // clang-format off
 inline constexpr std::array<trelumo::ControlLayout, 6> controls{{
-    {.name = "cmdOK", .id = cmdOK, .kind = ControlKind::push_button,
+    {.id = cmdOK, .kind = ControlKind::push_button,
      .left = 1080, .top = 2040, .width = 1335, .height = 375, .caption = "Aceptar",
      .style = BS_DEFPUSHBUTTON},
-    {.name = "picIcon", .id = picIcon, .kind = ControlKind::picture_box,
+    {.id = picIcon, .kind = ControlKind::picture_box,
      .left = 480, .top = 240, .width = 540, .height = 540, .tooltip = "V. 10-03-1999",
      .picture = L"IDI_ICON1"},
-    {.name = "lblDescription", .id = lblDescription, .kind = ControlKind::label,
+    {.id = lblDescription, .kind = ControlKind::label,
      .left = 480, .top = 1125, .width = 1845, .height = 210, .caption = "Diseño y realización:",
      .fore_colour = black},
-    {.name = "lblDisclaimer", .id = lblDisclaimer, .kind = ControlKind::label,
+    {.id = lblDisclaimer, .kind = ControlKind::label,
      .left = 480, .top = 1440, .width = 735, .height = 345, .caption = "Trelumo",
      .tooltip = "Equipo de desarrollo de Trelumo", .fore_colour = blue},
-    {.name = "lblTitle", .id = lblTitle, .kind = ControlKind::label,
+    {.id = lblTitle, .kind = ControlKind::label,
      .left = 1320, .top = 240, .width = 1605, .height = 240, .caption = "Título de la aplicación",
      .fore_colour = black},
-    {.name = "lblVersion", .id = lblVersion, .kind = ControlKind::label,
+    {.id = lblVersion, .kind = ControlKind::label,
      .left = 1320, .top = 540, .width = 1245, .height = 225, .caption = "Versión"},
 }};
 
 /// Line1(0), white and two pixels wide, under Line1(1), dark grey: one sunken separator.
 inline constexpr std::array<trelumo::LineLayout, 2> lines{{
-    {.name = "Line1(0)", .x1 = 120, .y1 = 1920, .x2 = 3360, .y2 = 1920, .colour = 0x00FFFFFF,
+    {.x1 = 120, .y1 = 1920, .x2 = 3360, .y2 = 1920, .colour = 0x00FFFFFF,
      .width = 2},
-    {.name = "Line1(1)", .x1 = 120, .y1 = 1920, .x2 = 3360, .y2 = 1920, .colour = 0x00808080,
+    {.x1 = 120, .y1 = 1920, .x2 = 3360, .y2 = 1920, .colour = 0x00808080,
      .width = 1},
 }};
 // clang-format on

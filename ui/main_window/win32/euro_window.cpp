@@ -1,7 +1,8 @@
 #include "ui/main_window/win32/euro_window.h"
 
-#include "platform/win32/application_object.h"
-#include "platform/win32/event_dispatch.h"
+#include "platform/runtime/application.h"
+#include "platform/runtime/event_dispatch.h"
+#include "platform/runtime/program_texts.h"
 #include "platform/win32/form.h"
 #include "platform/win32/keystrokes.h"
 #include "platform/win32/wide_text.h"
@@ -27,7 +28,6 @@ EuroWindow::EuroWindow(const trelumo::Separators& separators)
     text_pts_.attach(controls_[euro_layout::text_pts]);
     for (trelumo::AmountEdit* edit : {&text_euro_, &text_pts_})
         edit->set_decimal_separator(separators.decimal);
-    set_initial_focus(text_euro_.hwnd());
     connect_events();
     trelumo::centre_on_screen(hwnd());
     Form_Load();
@@ -94,9 +94,9 @@ void EuroWindow::dpi_changed(UINT dpi) {
 }
 
 void EuroWindow::Form_Load() {
-    trelumo::app::set_help_file("TRELUMO.HLP");
-    set_text(AmountField::euro, "0,00");
-    set_text(AmountField::pts, "0");
+    trelumo::app::set_help_file(trelumo::texts::help_file);
+    set_text(AmountField::euro, trelumo::texts::euro_at_start);
+    set_text(AmountField::pts, trelumo::texts::pts_at_start);
 }
 
 void EuroWindow::salir_Click() {

@@ -1,0 +1,50 @@
+// A window that cannot be made at start: a Spanish message box says so, and once it is closed
+// the program ends with exit status 1.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+BOOL CALLBACK append_text(HWND control, LPARAM text) {
+    wchar_t part[512] = {};
+    GetWindowTextW(control, part, 512);
+    *reinterpret_cast<std::wstring*>(text) += part;
+    return TRUE;
+}
+
+TEST(WindowNotMade, IsSaidInSpanishAndEndsTheProgramWithStatusOne) {
+    std::wstring program(MAX_PATH, L'\0');
+    program.resize(GetModuleFileNameW(nullptr, program.data(), MAX_PATH));
+    program.replace(program.find_last_of(L"\\/") + 1, std::wstring::npos, L"window_not_made.exe");
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessW(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &process));
+
+    HWND box = nullptr;
+    for (int tries = 0; tries < 200 && !box; ++tries) {
+        Sleep(50);
+        box = FindWindowW(L"#32770", L"Trelumo");
+    }
+    std::wstring text;
+    if (box) {
+        EnumChildWindows(box, append_text, reinterpret_cast<LPARAM>(&text));
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+    const bool ended = WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0;
+    if (!ended) TerminateProcess(process.hProcess, 99);
+    DWORD status = 0;
+    GetExitCodeProcess(process.hProcess, &status);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+
+    ASSERT_NE(box, nullptr) << "no message box titled Trelumo";
+    EXPECT_NE(text.find(L"Trelumo no puede abrir la ventana «Imposible»."), std::wstring::npos);
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(status, 1u);
+}
+
+}  // namespace
