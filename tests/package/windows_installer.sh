@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# The Windows packages, made by `cpack` from the Windows build: the portable ZIP holds Trelumo.exe
-# and its help document, which F1 finds when the program is started from the unpacked folder. The
-# installer, under Wine, installs silently for all users and for the current user: each time the
-# program in its folder, one Start-menu shortcut that starts it, and a complete entry among the
-# installed programs in that install's registry hive; its uninstaller, run silently, leaves
-# nothing behind, in files or in either hive.
+# The Windows packages, made by `cpack` from the Windows build. The installer carries a Spanish
+# version record. The portable ZIP holds Trelumo.exe and its help document, which F1 finds when
+# the program is started from the unpacked folder. The installer, under Wine, installs silently
+# for all users and for the current user: each time the program in its folder, one Start-menu
+# shortcut that starts it, and a complete entry among the installed programs in that install's
+# registry hive; its uninstaller, run silently, leaves nothing behind, in files or in either hive.
 #   TRELUMO_BUILD  the Windows build folder     TRELUMO_VERSION  the version
 #   WINEPREFIX     a Wine prefix no other test uses at the same time
 set -euo pipefail
@@ -19,6 +19,33 @@ echo "cpack took $(($(date +%s) - started)) s"
 name="Trelumo-$TRELUMO_VERSION-win64"
 installer="$session_dir/cpack/$name.exe"
 check "installer $name.exe made" test -f "$installer"
+
+# The installer's version record, Spanish (3082, 0x0C0A) as the program's, read with wrestool.
+check "the installer's version record is Spanish" \
+    grep -q -- '--type=16 --name=1 --language=3082' <(wrestool -l "$installer")
+# version_text NAME: the text of NAME in the installer's version record.
+version_text() {
+    wrestool -x --raw --type=16 "$installer" | python3 -c '
+import re, sys
+record = sys.stdin.buffer.read().decode("utf-16-le", "replace")
+found = re.search(re.escape(sys.argv[1]) + "\0+([^\0]*)", record)
+print(found.group(1) if found else "")' "$1"
+}
+# name | text
+texts=(
+  "CompanyName      | Trelumo"
+  "FileDescription  | Instalación de Trelumo"
+  "FileVersion      | $TRELUMO_VERSION"
+  "LegalCopyright   | © 2026 Trelumo contributors"
+  "OriginalFilename | $name.exe"
+  "ProductName      | Trelumo"
+  "ProductVersion   | $TRELUMO_VERSION"
+)
+for text in "${texts[@]}"; do
+    read_row "$text" text_name expected
+    check_equal "the installer's $text_name" "$expected" "$(version_text "$text_name")"
+done
+
 zip="$session_dir/cpack/$name.zip"
 check_equal "the portable ZIP's files" \
     "$name/LICENSE.txt $name/Trelumo.exe $name/help/trelumo.html" \
@@ -55,8 +82,16 @@ for row in "${kinds[@]}"; do
     key="$hive\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Trelumo"
     files_before=$(files_in_drive_c)
 
-    wine "$installer" /S "$switch" >/dev/null 2>&1
-    timeout 60 wineserver -w
+    # Installed twice: the second install takes the first away, the key it marks included,
+    # before it puts itself in place.
+    install() {
+        wine "$installer" /S "$switch" >/dev/null 2>&1
+        timeout 60 wineserver -w
+    }
+    install
+    wine reg add "$key" /v Marca /d primera /f >/dev/null 2>&1
+    install
+    check_equal "$kind: the first install taken away by the second" "" "$(value_of "$key" Marca)"
     check "$kind: Trelumo.exe installed" test -f "$folder/Trelumo.exe"
     check "$kind: help document installed" test -f "$folder/help/trelumo.html"
     check "$kind: uninstaller installed" test -f "$folder/Desinstalar.exe"
