@@ -1,10 +1,10 @@
 # The program icon, made in the build from its one drawing, resources/icons/trelumo.svg:
 #   TRELUMO_HICOLOR_ICONS  PNGs for the hicolor theme, icons/hicolor/<N>x<N>/trelumo.png
-#   TRELUMO_WINDOWS_ICON   icons/trelumo.ico for Trelumo.exe and its installer: 16 to 64 px
-#                          images, 32-bit with alpha, and a 256 px PNG image
-# Target trelumo_icons makes them all. Needs rsvg-convert (librsvg2-bin) and icotool (icoutils).
+#   TRELUMO_WINDOWS_ICON   in a Windows build, icons/trelumo.ico for Trelumo.exe and its
+#                          installer: 16 to 64 px images, 32-bit with alpha, and a 256 px PNG image
+# Target trelumo_icons makes them all. Needs rsvg-convert (librsvg2-bin), and for Windows icotool
+# (icoutils).
 find_program(TRELUMO_RSVG_CONVERT rsvg-convert REQUIRED)
-find_program(TRELUMO_ICOTOOL icotool REQUIRED)
 
 set(TRELUMO_ICON_DRAWING "${PROJECT_SOURCE_DIR}/resources/icons/trelumo.svg")
 set(hicolor_sizes 16 24 32 48 64 128 256)
@@ -29,6 +29,11 @@ foreach(size 16 20 24 32 40 48 64 128 256)
     file(MAKE_DIRECTORY "${icons}/hicolor/${size}x${size}")
 endforeach()
 
+if(NOT WIN32)
+    add_custom_target(trelumo_icons ALL DEPENDS ${TRELUMO_HICOLOR_ICONS})
+    return()
+endif()
+find_program(TRELUMO_ICOTOOL icotool REQUIRED)
 set(TRELUMO_WINDOWS_ICON "${icons}/trelumo.ico")
 set(large "${icons}/hicolor/256x256/trelumo.png")
 add_custom_command(OUTPUT "${TRELUMO_WINDOWS_ICON}"
