@@ -7,6 +7,18 @@ target_compile_options(trelumo_warnings_and_sanitizers INTERFACE
 include(${CMAKE_CURRENT_LIST_DIR}/TrelumoSanitizers.cmake)
 target_link_libraries(trelumo_warnings_and_sanitizers INTERFACE trelumo_sanitizers)
 
+# On Linux, what Debian builds its packages with: fortified C library calls (in the optimized
+# builds, which they need), stack protection, and relocations read-only once resolved, all at
+# start-up. Not with the sanitizers, which replace those calls themselves.
+if(UNIX AND NOT CMAKE_CROSSCOMPILING AND NOT TRELUMO_SANITIZE AND NOT TRELUMO_FUZZ)
+    target_compile_options(trelumo_warnings_and_sanitizers INTERFACE
+        -fstack-protector-strong -fstack-clash-protection -fcf-protection -Wformat
+        -Werror=format-security)
+    target_compile_definitions(trelumo_warnings_and_sanitizers INTERFACE
+        $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:_FORTIFY_SOURCE=2>)
+    target_link_options(trelumo_warnings_and_sanitizers INTERFACE -Wl,-z,relro -Wl,-z,now)
+endif()
+
 # The help document, and trelumo_copy_help_document(TARGET): a copy of it in help/ beside the
 # target's program in the build tree, where the program looks for it first.
 set(TRELUMO_HELP_DOCUMENT "${PROJECT_SOURCE_DIR}/resources/help/trelumo.html")

@@ -37,7 +37,7 @@ VersionRecord read_version_record() {
         values.minor = LOWORD(numbers->dwFileVersionMS);
         values.revision = HIWORD(numbers->dwFileVersionLS);
     }
-    if (VerQueryValueW(record.data(), L"\\StringFileInfo\\040A04B0\\ProductName", &item, &length) &&
+    if (VerQueryValueW(record.data(), L"\\StringFileInfo\\0C0A04B0\\ProductName", &item, &length) &&
         length > 1)
         values.title = utf8(static_cast<const wchar_t*>(item));
     return values;

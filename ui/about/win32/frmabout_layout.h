@@ -28,7 +28,7 @@ inline constexpr std::array<trelumo::ControlLayout, 6> controls{{
      .style = BS_DEFPUSHBUTTON},
     {.id = picIcon, .kind = ControlKind::picture_box,
      .left = 480, .top = 240, .width = 540, .height = 540, .tooltip = "V. 10-03-1999",
-     .picture = L"IDI_ICON1"},
+     .picture = L"EURO"},
     {.id = lblDescription, .kind = ControlKind::label,
      .left = 480, .top = 1125, .width = 1845, .height = 210, .caption = "Diseño y realización:",
      .fore_colour = black},
