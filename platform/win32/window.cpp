@@ -33,11 +33,11 @@ bool register_class(const wchar_t* name, ColourValue background, WNDPROC procedu
     window_class.hbrBackground = brush_of(background);
     window_class.lpszClassName = name;
     window_class.hIcon =
-        static_cast<HICON>(LoadImageW(instance, L"EURO", IMAGE_ICON,
-                                      GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
-    window_class.hIconSm = static_cast<HICON>(LoadImageW(instance, L"EURO", IMAGE_ICON,
-                                                         GetSystemMetrics(SM_CXSMICON),
-                                                         GetSystemMetrics(SM_CYSMICON), 0));
+        static_cast<HICON>(LoadImageW(instance, L"EURO", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                      GetSystemMetrics(SM_CYICON), 0));
+    window_class.hIconSm =
+        static_cast<HICON>(LoadImageW(instance, L"EURO", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                      GetSystemMetrics(SM_CYSMICON), 0));
     return RegisterClassExW(&window_class) != 0;
 }
 
