@@ -8,6 +8,7 @@
 
 #include "platform/runtime/program_texts.h"
 #include "platform/win32/application_object.h"
+#include "platform/win32/message_box.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window.h"
 #include "platform/win32/window_placement.h"
@@ -103,8 +104,7 @@ void show_help(const std::string& help_file) {
     const auto document = carried_document(name);
     if (!document) {
         const std::string text = "No se encuentra la ayuda «" + name + "» en el programa.";
-        MessageBoxW(GetActiveWindow(), wide(text).c_str(), wide(app::title()).c_str(),
-                    MB_OK | MB_ICONWARNING);
+        show_message(GetActiveWindow(), text, MB_ICONWARNING);
         return;
     }
     if (!help_window) {

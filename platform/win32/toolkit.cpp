@@ -5,6 +5,7 @@
 #include <deque>
 
 #include "platform/win32/application_object.h"
+#include "platform/win32/message_box.h"
 #include "platform/win32/wide_text.h"
 
 namespace trelumo {
@@ -20,8 +21,7 @@ public:
     }
 
     void show_error(const std::string& text) override {
-        MessageBoxW(GetActiveWindow(), wide(text).c_str(), wide(app::title()).c_str(),
-                    MB_OK | MB_ICONERROR | MB_TASKMODAL);
+        show_message(GetActiveWindow(), text, MB_ICONERROR | MB_TASKMODAL);
     }
 
     void close_all_windows() override {

@@ -7,6 +7,7 @@
 #include "platform/win32/application_object.h"
 #include "platform/win32/help.h"
 #include "platform/win32/layout.h"
+#include "platform/win32/message_box.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/system_colour.h"
 #include "platform/win32/wide_text.h"
@@ -48,9 +49,9 @@ bool register_class(const wchar_t* name, ColourValue background, WNDPROC procedu
     FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, error, 0, reinterpret_cast<wchar_t*>(&reason), 0, nullptr);
-    std::wstring text = wide(app::title() + " no puede abrir la ventana «" + title + "».");
-    if (reason) text += L"\n\n" + std::wstring(reason);
-    MessageBoxW(nullptr, text.c_str(), wide(app::title()).c_str(), MB_OK | MB_ICONERROR);
+    std::string text = app::title() + " no puede abrir la ventana «" + title + "».";
+    if (reason) text += "\n\n" + utf8(reason);
+    show_message(nullptr, text, MB_ICONERROR);
     ExitProcess(1);
 }
 
