@@ -73,22 +73,33 @@ void Controls::create(HWND parent, std::span<const ControlLayout> layout, UINT d
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     entries_.clear();
     for (const ControlLayout& control : layout) entries_.push_back({&control});
+    const auto make = [&](Entry& entry) {
+        const ControlLayout& control = *entry.layout;
+        entry.hwnd = CreateWindowExW(
+            ex_style_of(control), class_of(control.kind), wide(control.caption).c_str(),
+            style_of(control), pixels_from_twips(control.left, dpi),
+            pixels_from_twips(control.top, dpi), pixels_from_twips(control.width, dpi),
+            pixels_from_twips(control.height, dpi), parent,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
+        entry.back_colour = control.back_colour;
+    };
     // Each control is made at its place, and each new one goes under those made before it: the
     // other controls first, then the labels and pictures, which lie under them as drawings on
-    // the window would (the table order, the tab order, is kept within each).
+    // the window would (the table order, the tab order, is kept within each). A label that names
+    // a field is made right before it: screen readers take a field's name from the label just
+    // before it.
     for (const bool drawing : {false, true}) {
         for (Entry& entry : entries_) {
             const ControlLayout& control = *entry.layout;
             if ((control.kind == ControlKind::label || control.kind == ControlKind::picture) !=
-                drawing)
+                    drawing ||
+                entry.hwnd)
                 continue;
-            entry.hwnd = CreateWindowExW(
-                ex_style_of(control), class_of(control.kind), wide(control.caption).c_str(),
-                style_of(control), pixels_from_twips(control.left, dpi),
-                pixels_from_twips(control.top, dpi), pixels_from_twips(control.width, dpi),
-                pixels_from_twips(control.height, dpi), parent,
-                reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
-            entry.back_colour = control.back_colour;
+            for (Entry& label : entries_) {
+                if (label.layout->names != 0 && label.layout->names == control.id && !label.hwnd)
+                    make(label);
+            }
+            make(entry);
         }
     }
     set_fonts_and_pictures();

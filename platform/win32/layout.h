@@ -41,6 +41,7 @@ struct ControlLayout {
     DWORD style = 0;                   // settings beyond the kind's own (alignment, border, ...)
     DWORD ex_style = 0;
     bool visible = true;
+    int names = 0;  // a label: the id of the field it names, which is made right after it
 };
 
 /// The controls of one window, made from its layout table, whose order is the tab order, with

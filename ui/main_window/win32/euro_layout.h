@@ -25,9 +25,11 @@ inline constexpr const char* field_tooltip = "Introduzca valor y pulse TAB";
 // clang-format off
 inline constexpr std::array<trelumo::ControlLayout, 9> controls{{
     {.id = Label1, .kind = ControlKind::label,
-     .left = 240, .top = 360, .width = 855, .height = 255, .caption = "Euros:"},
+     .left = 240, .top = 360, .width = 855, .height = 255, .caption = "Euros:",
+     .names = text_euro},
     {.id = Label2, .kind = ControlKind::label,
-     .left = 3360, .top = 360, .width = 855, .height = 255, .caption = "Pesetas:"},
+     .left = 3360, .top = 360, .width = 855, .height = 255, .caption = "Pesetas:",
+     .names = text_pts},
     {.id = text_euro, .kind = ControlKind::text_field,
      .left = 240, .top = 600, .width = 1575, .height = 285, .tooltip = field_tooltip,
      .style = ES_RIGHT},
