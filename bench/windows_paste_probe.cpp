@@ -6,26 +6,10 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "core/conversion.h"
 #include "tests/platform/win32/test_window.h"
-
-namespace {
-
-void put_on_clipboard(HWND owner, const std::wstring& text) {
-    OpenClipboard(owner);
-    EmptyClipboard();
-    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
-}
-
-}  // namespace
 
 int wmain() {
     const trelumo::Conversion conversion;
@@ -37,7 +21,8 @@ int wmain() {
     for (const int size : {999, 160'000, 1 << 20}) {
         field.set_text("7");
         SendMessageW(field.hwnd(), EM_SETSEL, 0, -1);
-        put_on_clipboard(window.hwnd(), std::wstring(static_cast<std::size_t>(size), L'1'));
+        trelumo::testing_win32::put_on_clipboard(
+            window.hwnd(), std::wstring(static_cast<std::size_t>(size), L'1'));
         const auto start = std::chrono::steady_clock::now();
         SendMessageW(field.hwnd(), WM_PASTE, 0, 0);
         const auto end = std::chrono::steady_clock::now();

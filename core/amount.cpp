@@ -1,8 +1,8 @@
 #include "core/amount.h"
 
-#include <charconv>
 #include <cstddef>
-#include <system_error>
+
+#include "platform/number_text/number_text.h"
 
 namespace trelumo {
 namespace {
@@ -96,11 +96,7 @@ Amount Amount::scaled(std::uint32_t numerator, std::uint32_t denominator, int de
 }
 
 bool Amount::fits_in_double() const {
-    const std::string text = plain();
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    const bool below_one = digits_.size() <= static_cast<std::size_t>(scale_);
-    return error != std::errc::result_out_of_range || below_one;
+    return within_double_range(plain());
 }
 
 }  // namespace trelumo

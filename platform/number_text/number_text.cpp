@@ -275,12 +275,15 @@ std::size_t sign_size(std::string_view text) {
 
 std::optional<std::string> plain_number(std::string_view text, const Separators& separators) {
     std::optional<std::string> plain = read_plain(text, separators);
-    if (!plain) return std::nullopt;
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(plain->data(), plain->data() + plain->size(), value);
-    const bool below_one = plain->starts_with("0") || plain->starts_with("-0");
-    if (error == std::errc::result_out_of_range && !below_one) return std::nullopt;
+    if (!plain || !within_double_range(*plain)) return std::nullopt;
     return plain;
+}
+
+bool within_double_range(std::string_view plain) {
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    const bool below_one = plain.starts_with("0") || plain.starts_with("-0");
+    return error != std::errc::result_out_of_range || below_one;
 }
 
 bool is_numeric(std::string_view text, const Separators& separators) {
@@ -288,12 +291,13 @@ bool is_numeric(std::string_view text, const Separators& separators) {
 }
 
 std::optional<double> parse_number(std::string_view text, const Separators& separators) {
-    const std::optional<std::string> plain = plain_number(text, separators);
+    const std::optional<std::string> plain = read_plain(text, separators);
     if (!plain) return std::nullopt;
     double value = 0.0;
     const auto [end, error] = std::from_chars(plain->data(), plain->data() + plain->size(), value);
-    if (error == std::errc::result_out_of_range) return plain->starts_with('-') ? -0.0 : 0.0;
-    return value;
+    if (error != std::errc::result_out_of_range) return value;
+    if (!within_double_range(*plain)) return std::nullopt;
+    return plain->starts_with('-') ? -0.0 : 0.0;  // too small for a double: zero
 }
 
 std::string format_plain_number(std::string_view plain, std::string_view pattern,

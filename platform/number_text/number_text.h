@@ -54,6 +54,10 @@ std::size_t sign_size(std::string_view text);
 /// makes the text not numeric ("1 2", "1.2.3").
 std::optional<std::string> plain_number(std::string_view text, const Separators& separators);
 
+/// False for a plain number beyond the range of a double (about 1.8 × 10^308); one too small for a
+/// double is within it, as zero.
+bool within_double_range(std::string_view plain);
+
 /// True when the text is numeric (see plain_number).
 bool is_numeric(std::string_view text, const Separators& separators);
 

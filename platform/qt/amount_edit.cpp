@@ -35,7 +35,7 @@ bool is_edit(const QEvent* event) {
 AmountEdit::AmountEdit(QWidget* parent) : QLineEdit(parent) {
     setMaxLength(std::numeric_limits<int>::max());
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (!editing_ && !text.isEmpty()) before_emptied_.reset();
+        if (!editing_) emptied_.written(text.isEmpty());
     });
 }
 
@@ -68,10 +68,9 @@ bool AmountEdit::event(QEvent* event) {
 }
 
 void AmountEdit::keyPressEvent(QKeyEvent* event) {
-    const bool undo_emptying =
-        event->matches(QKeySequence::Undo) && before_emptied_ && text().isEmpty() && !isReadOnly();
-    if (undo_emptying) {
-        const Selection before = *before_emptied_;
+    const std::optional<Selection> emptied = emptied_.to_bring_back(text().isEmpty());
+    if (event->matches(QKeySequence::Undo) && emptied && !isReadOnly()) {
+        const Selection before = *emptied;
         setText(before.text);
         if (text() == before.text) restore(before);
         event->accept();
@@ -165,12 +164,7 @@ void AmountEdit::paste_from(QClipboard::Mode mode) {
     remember_emptying(before);
 }
 
-// Writing the text from code clears the line edit's undo history; an edit does not, and an undo
-// empties the text only at the start of that history.
+// An undo empties the text only at the start of the line edit's undo history.
 void AmountEdit::remember_emptying(const Selection& before) {
-    if (!text().isEmpty()) {
-        before_emptied_.reset();
-    } else if (!before.text.isEmpty() && !isUndoAvailable()) {
-        before_emptied_ = before;
-    }
+    emptied_.edited(before, before.text.isEmpty(), text().isEmpty(), isUndoAvailable());
 }

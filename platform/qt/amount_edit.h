@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <optional>
 
+#include "platform/runtime/emptied_text.h"
+
 /// A single-line amount field.
 ///
 /// - The keypad's decimal key types the locale's decimal separator.
@@ -50,7 +52,7 @@ private:
 
     QString decimal_separator_ = QStringLiteral(",");
     bool focused_by_click_ = false;
-    bool editing_ = false;                     // a user's edit is being handled
-    std::optional<Selection> kept_;            // as the focus left
-    std::optional<Selection> before_emptied_;  // the text the program emptied after an edit
+    bool editing_ = false;           // a user's edit is being handled
+    std::optional<Selection> kept_;  // as the focus left
+    trelumo::EmptiedText<Selection> emptied_;
 };

@@ -56,7 +56,7 @@ void AmountEdit::notified(WORD code) {
     std::wstring now = wide_text();
     if (now == known_text_) return;
     known_text_ = std::move(now);
-    if (edits_running_ == 0 && !known_text_.empty()) before_emptied_.reset();
+    if (edits_running_ == 0) emptied_.written(known_text_.empty());
     if (changed_) changed_();
 }
 
@@ -97,8 +97,9 @@ AmountEdit::Selection AmountEdit::selection() const {
 }
 
 bool AmountEdit::undo_emptying() {
-    if (!before_emptied_ || !wide_text().empty() || is_read_only(edit_)) return false;
-    const Selection before = *before_emptied_;
+    const std::optional<Selection> emptied = emptied_.to_bring_back(wide_text().empty());
+    if (!emptied || is_read_only(edit_)) return false;
+    const Selection before = *emptied;
     SetWindowTextW(edit_, before.text.c_str());
     if (wide_text() == before.text) SendMessageW(edit_, EM_SETSEL, before.start, before.end);
     return true;
@@ -134,12 +135,9 @@ LRESULT CALLBACK AmountEdit::control_procedure(HWND control, UINT message, WPARA
     const Selection before = outermost ? self->selection() : Selection{};
     const LRESULT result = self->handle(control, message, w, l);
     --self->edits_running_;
-    // Writing the text from code clears the edit control's undo; an edit does not.
-    if (!outermost) return result;
-    if (!self->wide_text().empty()) {
-        self->before_emptied_.reset();
-    } else if (!before.text.empty() && !SendMessageW(control, EM_CANUNDO, 0, 0)) {
-        self->before_emptied_ = before;
+    if (outermost) {
+        self->emptied_.edited(before, before.text.empty(), self->wide_text().empty(),
+                              SendMessageW(control, EM_CANUNDO, 0, 0) != 0);
     }
     return result;
 }

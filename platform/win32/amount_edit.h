@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/runtime/emptied_text.h"
+
 namespace trelumo {
 
 /// A single-line amount field on a Windows edit control.
@@ -67,8 +69,8 @@ private:
     std::wstring known_text_;
     std::wstring decimal_separator_ = L",";
     bool drop_next_character_ = false;
-    int edits_running_ = 0;                    // user edits being handled, nested ones included
-    std::optional<Selection> before_emptied_;  // the text the program emptied after an edit
+    int edits_running_ = 0;  // user edits being handled, nested ones included
+    EmptiedText<Selection> emptied_;
     std::function<void()> changed_;
 };
 

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -18,6 +17,7 @@
 namespace trelumo {
 namespace {
 
+using testing_win32::put_on_clipboard;
 using testing_win32::TestWindow;
 
 struct ChangeCase {
@@ -93,17 +93,6 @@ INSTANTIATE_TEST_SUITE_P(Table, KeypadDecimalTest,
                                          KeypadCase{"point_from_a_comma_key", ".", L','},
                                          KeypadCase{"arabic_decimal_separator", "\u066B", L'.'}),
                          trelumo::table::RowName());
-
-void put_on_clipboard(HWND owner, const std::wstring& text) {
-    ASSERT_TRUE(OpenClipboard(owner));
-    EmptyClipboard();
-    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
-}
 
 struct PasteCase {
     const char* name;

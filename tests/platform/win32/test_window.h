@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <cstring>
+#include <string>
+
 #include "platform/win32/amount_edit.h"
 #include "platform/win32/window.h"
 
@@ -44,5 +47,17 @@ private:
         return Window::handle_message(message, w, l);
     }
 };
+
+/// Puts text on the clipboard, as another program would when the user copies it there.
+inline void put_on_clipboard(HWND owner, const std::wstring& text) {
+    OpenClipboard(owner);
+    EmptyClipboard();
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+}
 
 }  // namespace trelumo::testing_win32
