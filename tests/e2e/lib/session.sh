@@ -22,11 +22,13 @@ session_dir=$(mktemp -d)
 chmod 700 "$session_dir"
 client_pids=()
 trelumo_pid=
+bus_pid=
 source "$(dirname "${BASH_SOURCE[0]}")/x_server.sh"
 
 end_session() {
     local pid
     for pid in "${client_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    [ -z "${bus_pid:-}" ] || kill "$bus_pid" 2>/dev/null || true
     [ "$program_platform" != wine ] || stop_wine
     stop_private_x_server
     rm -rf "$session_dir"
@@ -39,6 +41,28 @@ start_x_server() {
     export XDG_RUNTIME_DIR="$session_dir"
     # Wine's own processes (the desktop, the clipboard) stay on the display they started on.
     [ "$program_platform" != wine ] || stop_wine
+}
+
+# A private session bus with the accessibility bus on it, which the Linux program then joins: what
+# it says to assistive technologies can be read (shown_texts). For Trelumo.exe, nothing.
+start_accessibility_bus() {
+    [ "$program_platform" = qt ] || return 0
+    local address
+    { read -r address; read -r bus_pid; } < <(dbus-daemon --session --fork --print-address=1 \
+        --print-pid=1)
+    export DBUS_SESSION_BUS_ADDRESS=$address QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress >/dev/null
+}
+
+# Prints the texts of the message boxes titled TITLE, their message and their buttons, one a
+# line; fails when there is none. The Linux program's are read through the accessibility bus.
+message_texts() {
+    if [ "$program_platform" = wine ]; then
+        windows_probe message_texts "$1"
+    else
+        /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/message_texts.py" "$1"
+    fi
 }
 
 # Ends every Windows program in the Wine prefix, and Wine's server with them.
@@ -56,17 +80,17 @@ start_client() {
     client_pids+=("$last_pid")
 }
 
-# Starts Trelumo as a Spanish user would, on the X server, and waits for its main window, whose
-# id goes to $main_window. Another program, or for Trelumo.exe another command line to Wine, may
-# be given.
+# Starts Trelumo as a Spanish user would (or in the language of session_language), on the X
+# server, and waits for its main window, whose id goes to $main_window. Another program, or for
+# Trelumo.exe another command line to Wine, may be given.
 start_trelumo() {
-    local log="$E2E_OUTPUT/${test_name:-trelumo}.log"
+    local log="$E2E_OUTPUT/${test_name:-trelumo}.log" language=${session_language:-es_ES.UTF-8}
     if [ "$program_platform" = wine ]; then
         [ $# -gt 0 ] || set -- "$TRELUMO_EXE"
-        start_client "$log" env LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8 wine "$@"
+        start_client "$log" env LANG="$language" LC_ALL="$language" wine "$@"
     else
         start_client "$log" \
-            env QT_QPA_PLATFORM=xcb LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8 "${1:-$TRELUMO}"
+            env QT_QPA_PLATFORM=xcb LANG="$language" LC_ALL="$language" "${1:-$TRELUMO}"
     fi
     trelumo_pid=$last_pid
     main_window=$(wait_for_window '^Trelumo$')

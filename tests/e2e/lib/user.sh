@@ -7,6 +7,20 @@ request_close() {
     python3 "$(dirname "${BASH_SOURCE[0]}")/close_request.py" "$1"
 }
 
+# Closes a message box with its one button, Aceptar: Enter, or under Wine, which with no window
+# manager leaves the keys with the main window, a click at the middle of the box's bottom.
+close_message_box() {
+    if [ "$program_platform" = wine ]; then
+        local width height
+        read -r width height < <(xwininfo -id "$1" |
+            awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w, h}')
+        xdotool mousemove --window "$1" $((width / 2)) $((height - 21)) click 1
+    else
+        focus_window "$1"
+        press Return
+    fi
+}
+
 # Presses keys one after the other, as xdotool names them (Tab, ctrl+c, alt+y, F1, ...).
 press() {
     xdotool key --delay 40 "$@"

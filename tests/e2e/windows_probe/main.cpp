@@ -16,6 +16,9 @@
 //   windows_probe copy
 //       puts the text read from its input, in UTF-8, on Windows' clipboard, each line end as
 //       Windows writes it (CR LF), as a program does when the user copies the text there
+//   windows_probe message_texts TITLE
+//       prints the texts of each message box titled TITLE, its message and its buttons, one a
+//       line, in the order of its controls
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -58,7 +61,8 @@ int usage() {
         "usage: windows_probe text PICTURE.bmp TEXT [font=FAMILY] [points=N] [bold]"
         " [colour=#rrggbb] [background=#rrggbb]\n"
         "       windows_probe client|activate TITLE\n"
-        "       windows_probe active|clipboard|copy\n",
+        "       windows_probe active|clipboard|copy\n"
+        "       windows_probe message_texts TITLE\n",
         stderr);
     return 2;
 }
@@ -83,15 +87,20 @@ int active_command() {
     return 0;
 }
 
+std::string utf8(const std::wstring& wide) {
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, text.data(), size, nullptr, nullptr);
+    return text;
+}
+
 int clipboard_command() {
     std::string text;
     if (OpenClipboard(nullptr)) {
         if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
             if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
-                const int size =
-                    WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-                text.resize(size > 0 ? size - 1 : 0);
-                WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), size, nullptr, nullptr);
+                text = utf8(wide);
                 GlobalUnlock(data);
             }
         }
@@ -197,6 +206,35 @@ int text_command(int argc, wchar_t* argv[]) {
     return 0;
 }
 
+// Prints the texts of every message box titled TITLE, each of its controls in order, one a line.
+int message_texts_command(const wchar_t* title) {
+    struct Search {
+        const wchar_t* title;
+        bool found = false;
+    } search{title};
+    EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            auto& search = *reinterpret_cast<Search*>(context);
+            wchar_t text[512] = L"", class_name[64] = L"";
+            GetWindowTextW(window, text, 512);
+            GetClassNameW(window, class_name, 64);
+            if (!IsWindowVisible(window) || std::wcscmp(text, search.title) != 0 ||
+                std::wcscmp(class_name, L"#32770") != 0)
+                return TRUE;
+            search.found = true;
+            for (HWND control = GetWindow(window, GW_CHILD); control;
+                 control = GetWindow(control, GW_HWNDNEXT)) {
+                const int size = GetWindowTextLengthW(control);
+                std::wstring control_text(static_cast<std::size_t>(size), L'\0');
+                GetWindowTextW(control, control_text.data(), size + 1);
+                if (!control_text.empty()) std::printf("%s\n", utf8(control_text).c_str());
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found ? 0 : 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
@@ -209,5 +247,6 @@ int wmain(int argc, wchar_t* argv[]) {
     if (command == L"active" && argc == 2) return active_command();
     if (command == L"clipboard" && argc == 2) return clipboard_command();
     if (command == L"copy" && argc == 2) return copy_command();
+    if (command == L"message_texts" && argc == 3) return message_texts_command(argv[2]);
     return usage();
 }
