@@ -9,7 +9,7 @@ source "$(dirname "$0")/lib/e2e.sh"
 
 # The windows titled as the program, other than its main window: the error reports.
 report_windows() {
-    xdotool search --onlyvisible --name '^Trelumo$' 2>/dev/null | grep -vx "$main_window" || true
+    windows_named '^Trelumo$' | grep -vx "$main_window" || true
 }
 reports() {
     report_windows | grep -c . || true
@@ -38,7 +38,7 @@ if wait_for_reports -ge 1; then
         # at the middle of the box's bottom.
         read -r w h < <(xwininfo -id "$report" |
             awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w, h}')
-        xdotool mousemove --window "$report" $((w / 2)) $((h - 21)) click 1
+        click_window "$report" $((w / 2)) $((h - 21))
     else
         focus_window "$report"
         press Return

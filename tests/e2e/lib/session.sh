@@ -1,6 +1,8 @@
 # shellcheck shell=bash
 # A private X server for one end-to-end test, the program under test on it, other clients, and
-# the cleaning up of all of them when the test ends. Sourced by the test scripts.
+# the cleaning up of all of them when the test ends; or, with E2E_WAYLAND set, a private Wayland
+# compositor in its place, with the Linux program as a Wayland client. Sourced by the test
+# scripts.
 #   TRELUMO       the Linux program to start (start_trelumo may be given another), or
 #   TRELUMO_EXE   Trelumo.exe, started under Wine in the Wine prefix WINEPREFIX, which no other
 #                 test uses at the same time
@@ -14,6 +16,7 @@ if [ -n "${TRELUMO_EXE:-}" ]; then
 else
     : "${TRELUMO:?TRELUMO or TRELUMO_EXE names the program under test}"
     program_platform=qt
+    [ -z "${E2E_WAYLAND:-}" ] || program_platform=wayland
 fi
 : "${E2E_OUTPUT:?E2E_OUTPUT names the folder for screenshots and logs}"
 mkdir -p "$E2E_OUTPUT"
@@ -23,20 +26,27 @@ chmod 700 "$session_dir"
 client_pids=()
 trelumo_pid=
 source "$(dirname "${BASH_SOURCE[0]}")/x_server.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/wayland.sh"
 
 end_session() {
     local pid
     for pid in "${client_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     [ "$program_platform" != wine ] || stop_wine
     stop_private_x_server
+    stop_wayland_session
     rm -rf "$session_dir"
 }
 trap end_session EXIT
 
-# The private X server, with the session's folder as the user's runtime folder.
+# The private X server, with the session's folder as the user's runtime folder; or the private
+# Wayland compositor.
 start_x_server() {
-    start_private_x_server "$session_dir"
     export XDG_RUNTIME_DIR="$session_dir"
+    if [ "$program_platform" = wayland ]; then
+        start_wayland_session "$session_dir"
+        return
+    fi
+    start_private_x_server "$session_dir"
     # Wine's own processes (the desktop, the clipboard) stay on the display they started on.
     [ "$program_platform" != wine ] || stop_wine
 }
@@ -64,6 +74,12 @@ start_trelumo() {
     if [ "$program_platform" = wine ]; then
         [ $# -gt 0 ] || set -- "$TRELUMO_EXE"
         start_client "$log" env LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8 wine "$@"
+    elif [ "$program_platform" = wayland ]; then
+        local as_user program
+        program=$(wayland_reachable_program "${1:-$TRELUMO}")
+        wayland_user_prefix
+        start_client "$log" "${as_user[@]}" QT_QPA_PLATFORM=wayland LANG=es_ES.UTF-8 \
+            LC_ALL=es_ES.UTF-8 "$program"
     else
         start_client "$log" \
             env QT_QPA_PLATFORM=xcb LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8 "${1:-$TRELUMO}"
@@ -73,10 +89,48 @@ start_trelumo() {
     focus_window "$main_window"
 }
 
+# Starts another program with a window titled "otra", its output to a log.
+start_other_window() {
+    if [ "$program_platform" = wayland ]; then
+        local as_user
+        wayland_user_prefix
+        start_client "$1" "${as_user[@]}" QT_QPA_PLATFORM=wayland \
+            "$(wayland_reachable_program "${OTHER_WINDOW:?OTHER_WINDOW names the other_window program}")" \
+            otra "Otra ventana"
+    else
+        start_client "$1" xmessage -name otra "Otra ventana"
+    fi
+}
+
+# Prints the ids of the visible windows whose titles match a pattern, one a line.
+windows_named() {
+    if [ "$program_platform" = wayland ]; then
+        sway_windows_named "$1"
+    else
+        xdotool search --onlyvisible --name "$1" 2>/dev/null || true
+    fi
+}
+
+# The title of a window.
+window_name() {
+    if [ "$program_platform" = wayland ]; then
+        sway_window_title "$1"
+    else
+        xdotool getwindowname "$1"
+    fi
+}
+
 # Prints the id of the visible window whose title matches a pattern, once there is one.
 wait_for_window() {
-    local id
-    id=$(timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n1) || true
+    local id tries=0
+    if [ "$program_platform" = wayland ]; then
+        until id=$(sway_windows_named "$1" | head -n1) && [ -n "$id" ]; do
+            ((++tries < 400)) || break
+            sleep 0.05
+        done
+    else
+        id=$(timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n1) || true
+    fi
     [ -n "$id" ] || { echo "no window with a title like $1" >&2; return 1; }
     echo "$id"
 }
@@ -84,7 +138,7 @@ wait_for_window() {
 # Succeeds once no visible window's title matches the pattern.
 wait_for_no_window() {
     local tries=0
-    while xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
+    while [ -n "$(windows_named "$1")" ]; do
         ((++tries < 100)) || return 1
         sleep 0.05
     done
@@ -94,7 +148,15 @@ wait_for_no_window() {
 # makes a window of Trelumo's active when the X server's focus moves to it; when the focus is
 # there already, Windows is asked to make it active.
 focus_window() {
-    local name
+    local name tries=0
+    if [ "$program_platform" = wayland ]; then
+        sway_command "$1" focus
+        until [ "$(sway_focused_window)" = "$1" ]; do
+            ((++tries < 200)) || return 1
+            sleep 0.05
+        done
+        return
+    fi
     timeout 10 xdotool windowfocus --sync "$1"
     name=$(xdotool getwindowname "$1")
     if [ "$program_platform" = wine ] && [[ $name == *Trelumo* ]]; then
@@ -106,6 +168,7 @@ focus_window() {
 # X server's focus where it was when it makes a window of its own active: Windows tells which.
 focused_window_name() {
     local name
+    [ "$program_platform" != wayland ] || { sway_window_title "$(sway_focused_window)"; return; }
     name=$(xdotool getwindowfocus getwindowname)
     if [ "$program_platform" = wine ] && [[ $name == *Trelumo* ]]; then
         name=$(windows_probe active)
