@@ -92,11 +92,10 @@ start_trelumo() {
 # Starts another program with a window titled "otra", its output to a log.
 start_other_window() {
     if [ "$program_platform" = wayland ]; then
-        local as_user
+        local as_user program
+        program=$(wayland_reachable_program "${OTHER_WINDOW:?OTHER_WINDOW names its program}")
         wayland_user_prefix
-        start_client "$1" "${as_user[@]}" QT_QPA_PLATFORM=wayland \
-            "$(wayland_reachable_program "${OTHER_WINDOW:?OTHER_WINDOW names the other_window program}")" \
-            otra "Otra ventana"
+        start_client "$1" "${as_user[@]}" QT_QPA_PLATFORM=wayland "$program" otra "Otra ventana"
     else
         start_client "$1" xmessage -name otra "Otra ventana"
     fi

@@ -99,7 +99,8 @@ clipboard_text() {
     elif [ "$program_platform" = wayland ]; then
         local selection_option=()
         [ "$1" = clipboard ] || selection_option=(--primary)
-        as_wayland_user wl-paste --no-newline --type text "${selection_option[@]}" 2>/dev/null || true
+        as_wayland_user wl-paste --no-newline --type text "${selection_option[@]}" 2>/dev/null ||
+            true
     else
         xclip -o -selection "$1" -t UTF8_STRING 2>/dev/null || true
     fi

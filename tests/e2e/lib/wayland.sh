@@ -31,9 +31,10 @@ wayland_user_prefix() {
     as_user=()
     [ "$(id -u)" -ne 0 ] || as_user=(setpriv --reuid="$wayland_user" --regid="$wayland_user"
                                      --clear-groups --reset-env)
-    as_user+=(env -u DISPLAY HOME="$wayland_runtime" XDG_RUNTIME_DIR="$wayland_runtime" PATH="$PATH"
-              LANG=C.UTF-8)
-    [ -z "${WAYLAND_DISPLAY:-}" ] || as_user+=(WAYLAND_DISPLAY="$WAYLAND_DISPLAY" SWAYSOCK="$SWAYSOCK")
+    as_user+=(env -u DISPLAY HOME="$wayland_runtime" XDG_RUNTIME_DIR="$wayland_runtime"
+              PATH="$PATH" LANG=C.UTF-8)
+    [ -z "${WAYLAND_DISPLAY:-}" ] ||
+        as_user+=(WAYLAND_DISPLAY="$WAYLAND_DISPLAY" SWAYSOCK="$SWAYSOCK")
 }
 
 as_wayland_user() {
@@ -51,7 +52,7 @@ wayland_reachable_program() {
         return
     fi
     local copy="$session_dir/program"
-    mkdir -p -m 755 "$copy"
+    mkdir -p "$copy"
     cp "$1" "$copy/"
     [ ! -d "$(dirname "$1")/help" ] || cp -r "$(dirname "$1")/help" "$copy/"
     chmod -R a+rX "$copy"
@@ -72,6 +73,8 @@ xwayland disable
 output HEADLESS-1 resolution ${wayland_screen[0]}x${wayland_screen[1]} position 0 0
 default_border none
 default_floating_border none
+# Windows float and a program may bring its own window forward, as on GNOME's or KDE's desktop;
+# the pointer is hidden when still, so that screenshots show the windows alone.
 for_window [app_id=".*"] floating enable
 focus_on_window_activation focus
 seat * hide_cursor 100
@@ -100,6 +103,7 @@ EOF
     "${as_user[@]}" wtype - <"$folder/keyboard" &
     keyboard_pid=$!
     exec {keyboard_fd}>"$folder/keyboard"
+    : "$keyboard_fd"  # held open until the test ends
     "${as_user[@]}" python3 "$wayland_lib/wayland_pointer.py" "${wayland_screen[@]}" \
         <"$folder/clicks" >"$folder/clicked" &
     pointer_pid=$!
@@ -125,7 +129,7 @@ stop_wayland_session() {
 wayland_click() {
     local answer
     echo "click $1 $2 ${3:-1}" >&"$clicks_fd"
-    read -r -t 10 answer <&"$clicked_fd" && [ "$answer" = done ]
+    read -r -t 10 answer <&"$clicked_fd" && [ "$answer" = "done" ]
 }
 
 # The windows on the screen, one a line, tab-separated: id, focused (true or false), x, y, width,
@@ -177,7 +181,8 @@ sway_focused_window() {
 # The application id of a window.
 sway_window_app_id() {
     as_wayland_user swaymsg -t get_tree |
-        jq -r --argjson id "$1" 'recurse(.nodes[]?, .floating_nodes[]?) | select(.id == $id) | .app_id'
+        jq -r --argjson id "$1" \
+            'recurse(.nodes[]?, .floating_nodes[]?) | select(.id == $id) | .app_id'
 }
 
 # Asks sway about one window: swaymsg "[con_id=ID] COMMAND".
