@@ -145,7 +145,7 @@ wait_for_no_window() {
 
 # Gives a window the keyboard focus, as a click on it would; there is no window manager. Wine
 # makes a window of Trelumo's active when the X server's focus moves to it; when the focus is
-# there already, Windows is asked to make it active.
+# there already, Windows is asked to make it active. On Wayland, sway is asked.
 focus_window() {
     local name tries=0
     if [ "$program_platform" = wayland ]; then
