@@ -21,6 +21,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # are loaded at run time, and some releases ship the X11 one in a package of its own.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-liberation2")
+# qt6-wayland: on a Wayland desktop, the program is a Wayland client of its own rather than an X
+# client through Xwayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-liberation2, qt6-wayland")
 
 include(CPack)

@@ -44,7 +44,14 @@ private:
         if (message.startsWith(QLatin1String("QStandardPaths:"))) return;
         const QLatin1String category(context.category ? context.category : "");
         if (type == QtFatalMsg) say_no_display();
-        if (category.startsWith(QLatin1String("qt.qpa"))) {
+        // The Wayland platform, which Qt tries first when a compositor is named, says that it
+        // cannot reach it in a message of no category.
+        const bool no_compositor = message.startsWith(QLatin1String("Failed to create wl_display"));
+        if (no_compositor) {
+            wayland_display_ =
+                qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0")).toStdString();
+        }
+        if (no_compositor || category.startsWith(QLatin1String("qt.qpa"))) {
             static const QLatin1String no_connection("could not connect to display");
             if (message.startsWith(no_connection))
                 display_ = message.mid(no_connection.size()).trimmed().toStdString();
@@ -55,7 +62,8 @@ private:
     }
 
     [[noreturn]] static void say_no_display() {
-        if (display_.empty()) {
+        const std::string& display = display_.empty() ? wayland_display_ : display_;
+        if (display.empty()) {
             std::fputs(
                 "Trelumo necesita una sesión gráfica: no se ha indicado ninguna pantalla "
                 "(DISPLAY).\n",
@@ -64,7 +72,7 @@ private:
             std::fprintf(stderr,
                          "Trelumo necesita una sesión gráfica: no se puede abrir la pantalla "
                          "«%s».\n",
-                         display_.c_str());
+                         display.c_str());
         }
         std::_Exit(1);
     }
@@ -72,6 +80,7 @@ private:
     static inline QtMessageHandler next_ = nullptr;
     static inline QList<Held> held_;
     static inline std::string display_;
+    static inline std::string wayland_display_;
 };
 
 #ifndef _WIN32

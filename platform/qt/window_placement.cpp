@@ -1,20 +1,31 @@
 #include "platform/qt/window_placement.h"
 
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
 
 namespace trelumo {
+namespace {
+
+// On Wayland the compositor places every top-level window where its desktop's rules say: a
+// program can neither move its windows nor know where they are.
+bool places_its_windows() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+}  // namespace
 
 void centre_on_screen(QWidget* window) {
     const QScreen* screen = window->screen();
-    if (!screen) return;
+    if (!screen || !places_its_windows()) return;
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
 }
 
 void place_beside(QWidget* window, const QWidget* anchor) {
+    if (!places_its_windows()) return;
     const QScreen* screen = anchor ? anchor->screen() : nullptr;
     if (!screen) {
         centre_on_screen(window);

@@ -4,6 +4,8 @@ class QWidget;
 
 namespace trelumo {
 
+// Both leave the window where it is on Wayland, whose compositor places top-level windows itself.
+
 /// Places a top-level window in the middle of the screen it is on.
 void centre_on_screen(QWidget* window);
 

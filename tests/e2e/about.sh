@@ -15,7 +15,7 @@ closers=(
 )
 
 visible_about_windows() {
-    xdotool search --onlyvisible --name '^Acerca de Trelumo$' 2>/dev/null | wc -l
+    windows_named '^Acerca de Trelumo$' | grep -c . || true
 }
 
 # The minimize and maximize bits of the functions and decorations a window asks the window
@@ -37,8 +37,11 @@ for closer in "${closers[@]}"; do
     about_window=$(wait_for_window '^Acerca de Trelumo$')
     check_equal "the window with the keyboard focus" "Acerca de Trelumo" \
         "$(focused_window_name)"
-    check_equal "a fixed dialog: no minimize or maximize asked of the window manager" \
-        "functions 0 decorations 0" "$(minimize_and_maximize_asked "$about_window")"
+    # Wayland has no such hints, and no other client may read the sizes a window asks for.
+    if [ "$program_platform" != wayland ]; then
+        check_equal "a fixed dialog: no minimize or maximize asked of the window manager" \
+            "functions 0 decorations 0" "$(minimize_and_maximize_asked "$about_window")"
+    fi
     focus_window "$main_window"
     press alt+y a
     check_equal "\"&Acerca de ...\" chosen again: About windows" 1 "$(visible_about_windows)"
@@ -46,7 +49,7 @@ for closer in "${closers[@]}"; do
     if [ "$key" = click ]; then
         client_top=0
         read -r x y w h < <(control_rect "${cmdOK[@]}")
-        xdotool mousemove --window "$about_window" $((x + w / 2)) $((y + h / 2)) click 1
+        click_window "$about_window" $((x + w / 2)) $((y + h / 2))
     elif [ "$key" = close ]; then
         request_close "$about_window"
     else

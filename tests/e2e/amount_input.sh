@@ -36,7 +36,7 @@ go_away_and_back() {
         focus_window "$main_window"
         ;;
     Other)
-        start_client "$E2E_OUTPUT/amount_input_xmessage.log" xmessage -name otra "Otra ventana"
+        start_other_window "$E2E_OUTPUT/amount_input_other.log"
         window=$(wait_for_window '^otra$')
         focus_window "$window"
         focus_window "$main_window"
@@ -113,7 +113,8 @@ check_equal "1.000 ptas pasted into the peseta field, Shift+TAB: the euro field"
 
 # A middle click pastes the primary selection into the euro field, which the click enters from
 # the peseta field: the amount replaces the field's text, selected by its GotFocus. The primary
-# selection is X11's: Windows has none, and its edit controls paste nothing on a middle click.
+# selection is X11's, and Wayland's too: Windows has none, and its edit controls paste nothing on
+# a middle click.
 if [ "$program_platform" != wine ]; then
     press Tab
     shot="$E2E_OUTPUT/amount_input.png"
@@ -121,7 +122,7 @@ if [ "$program_platform" != wine ]; then
     find_client_top "$shot"
     read -r x y w h < <(control_rect "${text_euro[@]}")
     put_on_clipboard "42,5" primary
-    xdotool mousemove --window "$main_window" $((x + w / 2)) $((y + h / 2)) click 2
+    click_window "$main_window" $((x + w / 2)) $((y + h / 2)) 2
     check_equal "42,5 pasted by a middle click into the euro field" 42,5 "$(field_text)"
     press Tab
     check_equal "TAB: the peseta field, selected" 7.071 "$(copy_selection)"

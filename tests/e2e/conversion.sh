@@ -32,7 +32,7 @@ for conversion in "${conversions[@]}"; do
     if [ "$moves" = click ]; then
         # Where the click falls, the field would put its caret.
         read -r x y w h < <(control_rect "${entered[@]}")
-        xdotool mousemove --window "$main_window" $((x + w / 4)) $((y + h / 2)) click 1
+        click_window "$main_window" $((x + w / 4)) $((y + h / 2))
     else
         press Tab
     fi

@@ -8,8 +8,15 @@ source "$(dirname "$0")/lib/e2e.sh"
 start_x_server
 start_trelumo
 
-check "the window carries the 32 x 32 program icon" \
-    grep -q 'Icon (32 x 32)' <<<"$(xprop -id "$main_window" _NET_WM_ICON)"
+if [ "$program_platform" = wayland ]; then
+    # A Wayland window carries no icon: the compositor shows the one of the desktop entry that
+    # the window's application id names.
+    check_equal "the window names the desktop entry with the program icon" \
+        "$(basename "$TRELUMO_DESKTOP_ENTRY" .desktop)" "$(sway_window_app_id "$main_window")"
+else
+    check "the window carries the 32 x 32 program icon" \
+        grep -q 'Icon (32 x 32)' <<<"$(xprop -id "$main_window" _NET_WM_ICON)"
+fi
 
 shot="$E2E_OUTPUT/main_window.png"
 screenshot "$main_window" "$shot"

@@ -6,19 +6,24 @@ source "$(dirname "$0")/lib/check.sh"
 : "${TRELUMO:?TRELUMO names the program under test}"
 
 folder=$(mktemp -d)
-trap 'rm -rf "$folder"' EXIT
 ulimit -c unlimited 2>/dev/null || true
 
-# display         | the line
+# display named               | the line
 cases=(
-  "(unset)          | Trelumo necesita una sesión gráfica: no se ha indicado ninguna pantalla (DISPLAY)."
-  ":97              | Trelumo necesita una sesión gráfica: no se puede abrir la pantalla «:97»."
+  "(none)                       | Trelumo necesita una sesión gráfica: no se ha indicado ninguna pantalla (DISPLAY)."
+  "DISPLAY=:97                  | Trelumo necesita una sesión gráfica: no se puede abrir la pantalla «:97»."
+  "WAYLAND_DISPLAY=wayland-97   | Trelumo necesita una sesión gráfica: no se puede abrir la pantalla «wayland-97»."
 )
+
+# A runtime folder of the user's own, where a Wayland compositor would be found.
+runtime=$(mktemp -d)
+trap 'rm -rf "$folder" "$runtime"' EXIT
 
 for case in "${cases[@]}"; do
     read_row "$case" display expected
-    environment=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANG=es_ES.UTF-8)
-    [ "$display" = "(unset)" ] || environment+=(DISPLAY="$display")
+    environment=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANG=es_ES.UTF-8
+                 XDG_RUNTIME_DIR="$runtime")
+    [ "$display" = "(none)" ] || environment+=("$display")
     status=0
     (cd "$folder" && "${environment[@]}" "$TRELUMO" >"$folder.out" 2>"$folder.err") || status=$?
     check_equal "display $display: exit status" 1 "$status"

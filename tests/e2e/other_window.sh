@@ -9,7 +9,7 @@ start_x_server
 start_trelumo
 
 type_text 12
-start_client "$E2E_OUTPUT/other_window_xmessage.log" xmessage -name otra "Otra ventana"
+start_other_window "$E2E_OUTPUT/other_window_other.log"
 other_window=$(wait_for_window '^otra$')
 focus_window "$other_window"
 check_equal "the window with the keyboard focus" otra "$(focused_window_name)"

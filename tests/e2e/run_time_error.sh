@@ -9,7 +9,7 @@ source "$(dirname "$0")/lib/e2e.sh"
 
 # The windows titled as the program, other than its main window: the error reports.
 report_windows() {
-    xdotool search --onlyvisible --name '^Trelumo$' 2>/dev/null | grep -vx "$main_window" || true
+    windows_named '^Trelumo$' | grep -vx "$main_window" || true
 }
 reports() {
     report_windows | grep -c . || true

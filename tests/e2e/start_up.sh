@@ -8,7 +8,7 @@ source "$(dirname "$0")/lib/e2e.sh"
 start_x_server
 start_trelumo
 
-check_equal "main window title" Trelumo "$(xdotool getwindowname "$main_window")"
+check_equal "main window title" Trelumo "$(window_name "$main_window")"
 check_equal "ctrl+c copies the euro field's selected text" "0,00" "$(copy_selection)"
 
 shot="$E2E_OUTPUT/start_up.png"

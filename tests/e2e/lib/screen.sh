@@ -7,17 +7,33 @@
 : "${SCREEN_PROBE:?SCREEN_PROBE names the screen_probe program}"
 
 probe() {
-    QT_QPA_PLATFORM=xcb "$SCREEN_PROBE" "$@" 2>&1
+    if [ "$program_platform" = wayland ]; then
+        QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$wayland_runtime/$WAYLAND_DISPLAY" \
+            XDG_RUNTIME_DIR="$session_dir/probe_runtime" "$SCREEN_PROBE" "$@" 2>&1
+    else
+        QT_QPA_PLATFORM=xcb "$SCREEN_PROBE" "$@" 2>&1
+    fi
 }
 
 # Saves a PNG of a window once it has finished drawing: two shots in a row come out the same.
 screenshot() {
     local window=$1 file=$2 previous="$session_dir/previous.png" tries=0
-    import -window "$window" "$file"
-    until cp "$file" "$previous" && sleep 0.1 && import -window "$window" "$file" &&
+    shoot_window "$window" "$file"
+    until cp "$file" "$previous" && sleep 0.1 && shoot_window "$window" "$file" &&
         cmp -s "$file" "$previous"; do
         ((++tries < 50)) || { echo "the window $window does not stop changing" >&2; return 1; }
     done
+}
+
+# A PNG of what a window shows, as it is on the screen.
+shoot_window() {
+    if [ "$program_platform" = wayland ]; then
+        local x y width height
+        read -r x y width height < <(sway_window_geometry "$1")
+        as_wayland_user grim -g "$x,$y ${width}x$height" - >"$2"
+    else
+        import -window "$1" "$2"
+    fi
 }
 
 # Pixels from twips, 15 twips to the pixel.

@@ -1,6 +1,8 @@
 # shellcheck shell=bash
 # A private X server for one end-to-end test, the program under test on it, other clients, and
-# the cleaning up of all of them when the test ends. Sourced by the test scripts.
+# the cleaning up of all of them when the test ends; or, with E2E_WAYLAND set, a private Wayland
+# compositor in its place, with the Linux program as a Wayland client. Sourced by the test
+# scripts.
 #   TRELUMO       the Linux program to start (start_trelumo may be given another), or
 #   TRELUMO_EXE   Trelumo.exe, started under Wine in the Wine prefix WINEPREFIX, which no other
 #                 test uses at the same time
@@ -14,6 +16,7 @@ if [ -n "${TRELUMO_EXE:-}" ]; then
 else
     : "${TRELUMO:?TRELUMO or TRELUMO_EXE names the program under test}"
     program_platform=qt
+    [ -z "${E2E_WAYLAND:-}" ] || program_platform=wayland
 fi
 : "${E2E_OUTPUT:?E2E_OUTPUT names the folder for screenshots and logs}"
 mkdir -p "$E2E_OUTPUT"
@@ -24,6 +27,7 @@ client_pids=()
 trelumo_pid=
 bus_pid=
 source "$(dirname "${BASH_SOURCE[0]}")/x_server.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/wayland.sh"
 
 end_session() {
     local pid
@@ -31,28 +35,43 @@ end_session() {
     [ -z "${bus_pid:-}" ] || kill "$bus_pid" 2>/dev/null || true
     [ "$program_platform" != wine ] || stop_wine
     stop_private_x_server
+    stop_wayland_session
     rm -rf "$session_dir"
 }
 trap end_session EXIT
 
-# The private X server, with the session's folder as the user's runtime folder.
+# The private X server, with the session's folder as the user's runtime folder; or the private
+# Wayland compositor.
 start_x_server() {
-    start_private_x_server "$session_dir"
     export XDG_RUNTIME_DIR="$session_dir"
+    if [ "$program_platform" = wayland ]; then
+        start_wayland_session "$session_dir"
+        return
+    fi
+    start_private_x_server "$session_dir"
     # Wine's own processes (the desktop, the clipboard) stay on the display they started on.
     [ "$program_platform" != wine ] || stop_wine
 }
 
 # A private session bus with the accessibility bus on it, which the Linux program then joins: what
-# it says to assistive technologies can be read (shown_texts). For Trelumo.exe, nothing.
+# it says to assistive technologies can be read (message_texts). For Trelumo.exe, nothing.
 start_accessibility_bus() {
-    [ "$program_platform" = qt ] || return 0
+    [ "$program_platform" != wine ] || return 0
     local address
-    { read -r address; read -r bus_pid; } < <(dbus-daemon --session --fork --print-address=1 \
-        --print-pid=1)
+    { read -r address; read -r bus_pid; } < <(as_session_user dbus-daemon --session --fork \
+        --print-address=1 --print-pid=1)
     export DBUS_SESSION_BUS_ADDRESS=$address QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+    as_session_user dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
         org.a11y.Bus.GetAddress >/dev/null
+}
+
+# Runs a command as the user the program runs as: on Wayland, the compositor's.
+as_session_user() {
+    if [ "$program_platform" = wayland ]; then
+        as_wayland_user "$@"
+    else
+        "$@"
+    fi
 }
 
 # Prints the texts of the message boxes titled TITLE, their message and their buttons, one a
@@ -61,7 +80,7 @@ message_texts() {
     if [ "$program_platform" = wine ]; then
         windows_probe message_texts "$1"
     else
-        /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/message_texts.py" "$1"
+        as_session_user /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/message_texts.py" "$1"
     fi
 }
 
@@ -88,6 +107,12 @@ start_trelumo() {
     if [ "$program_platform" = wine ]; then
         [ $# -gt 0 ] || set -- "$TRELUMO_EXE"
         start_client "$log" env LANG="$language" LC_ALL="$language" wine "$@"
+    elif [ "$program_platform" = wayland ]; then
+        local as_user program
+        program=$(wayland_reachable_program "${1:-$TRELUMO}")
+        wayland_user_prefix
+        start_client "$log" "${as_user[@]}" QT_QPA_PLATFORM=wayland LANG="$language" \
+            LC_ALL="$language" "$program"
     else
         start_client "$log" \
             env QT_QPA_PLATFORM=xcb LANG="$language" LC_ALL="$language" "${1:-$TRELUMO}"
@@ -97,10 +122,47 @@ start_trelumo() {
     focus_window "$main_window"
 }
 
+# Starts another program with a window titled "otra", its output to a log.
+start_other_window() {
+    if [ "$program_platform" = wayland ]; then
+        local as_user program
+        program=$(wayland_reachable_program "${OTHER_WINDOW:?OTHER_WINDOW names its program}")
+        wayland_user_prefix
+        start_client "$1" "${as_user[@]}" QT_QPA_PLATFORM=wayland "$program" otra "Otra ventana"
+    else
+        start_client "$1" xmessage -name otra "Otra ventana"
+    fi
+}
+
+# Prints the ids of the visible windows whose titles match a pattern, one a line.
+windows_named() {
+    if [ "$program_platform" = wayland ]; then
+        sway_windows_named "$1"
+    else
+        xdotool search --onlyvisible --name "$1" 2>/dev/null || true
+    fi
+}
+
+# The title of a window.
+window_name() {
+    if [ "$program_platform" = wayland ]; then
+        sway_window_title "$1"
+    else
+        xdotool getwindowname "$1"
+    fi
+}
+
 # Prints the id of the visible window whose title matches a pattern, once there is one.
 wait_for_window() {
-    local id
-    id=$(timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n1) || true
+    local id tries=0
+    if [ "$program_platform" = wayland ]; then
+        until id=$(sway_windows_named "$1" | head -n1) && [ -n "$id" ]; do
+            ((++tries < 400)) || break
+            sleep 0.05
+        done
+    else
+        id=$(timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n1) || true
+    fi
     [ -n "$id" ] || { echo "no window with a title like $1" >&2; return 1; }
     echo "$id"
 }
@@ -108,7 +170,7 @@ wait_for_window() {
 # Succeeds once no visible window's title matches the pattern.
 wait_for_no_window() {
     local tries=0
-    while xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
+    while [ -n "$(windows_named "$1")" ]; do
         ((++tries < 100)) || return 1
         sleep 0.05
     done
@@ -116,9 +178,17 @@ wait_for_no_window() {
 
 # Gives a window the keyboard focus, as a click on it would; there is no window manager. Wine
 # makes a window of Trelumo's active when the X server's focus moves to it; when the focus is
-# there already, Windows is asked to make it active.
+# there already, Windows is asked to make it active. On Wayland, sway is asked.
 focus_window() {
-    local name
+    local name tries=0
+    if [ "$program_platform" = wayland ]; then
+        sway_command "$1" focus
+        until [ "$(sway_focused_window)" = "$1" ]; do
+            ((++tries < 200)) || return 1
+            sleep 0.05
+        done
+        return
+    fi
     timeout 10 xdotool windowfocus --sync "$1"
     name=$(xdotool getwindowname "$1")
     if [ "$program_platform" = wine ] && [[ $name == *Trelumo* ]]; then
@@ -130,6 +200,7 @@ focus_window() {
 # X server's focus where it was when it makes a window of its own active: Windows tells which.
 focused_window_name() {
     local name
+    [ "$program_platform" != wayland ] || { sway_window_title "$(sway_focused_window)"; return; }
     name=$(xdotool getwindowfocus getwindowname)
     if [ "$program_platform" = wine ] && [[ $name == *Trelumo* ]]; then
         name=$(windows_probe active)
