@@ -26,18 +26,19 @@ SETTINGS
         env HOME="$session_dir/home" GSETTINGS_BACKEND=memory LANG=C.UTF-8 LANGUAGE= \
         ORCA_SPEECH_LOG="$speech_log" orca --user-prefs "$prefs"
     orca_pid=$last_pid
-    wait_to_hear "Screen reader on." || {
+    wait_to_hear "Screen reader on." 30 || {
         cat "$E2E_OUTPUT/${test_name}_orca.log" >&2
         return 1
     }
 }
 
-# Succeeds once Orca has said the line since the last check, or fails after ten seconds.
+# wait_to_hear LINE [SECONDS]: succeeds once Orca has said the line since the last check, or
+# fails after the seconds given (10 by default).
 wait_to_hear() {
     local tries=0
     until tail -n "+$((heard_from + 1))" "$speech_log" | grep -qxF -- "$1"; do
         kill -0 "$orca_pid" 2>/dev/null || { echo "Orca has ended" >&2; return 1; }
-        ((++tries < 200)) || return 1
+        ((++tries < ${2:-10} * 20)) || return 1
         sleep 0.05
     done
 }
