@@ -26,8 +26,10 @@ QAccessibleInterface* accessible_for(const QString& class_name, QObject* object)
 }  // namespace
 
 AnnouncedLabel::AnnouncedLabel(QWidget* parent) : QLabel(parent) {
-    static const bool installed = (QAccessible::installFactory(accessible_for), true);
-    (void)installed;
+    [[maybe_unused]] static const bool factory_installed = [] {
+        QAccessible::installFactory(accessible_for);
+        return true;
+    }();
 }
 
 void AnnouncedLabel::state(const QString& text) {
