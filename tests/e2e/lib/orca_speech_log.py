@@ -1,7 +1,8 @@
 # A speech server for Orca that writes what Orca says, one utterance a line, to the file named by
 # ORCA_SPEECH_LOG, instead of handing it to a synthesizer: the test reads what a user would hear
-# without an audio device or a speech daemon. Utterances queue, as they do in Orca's own speech
-# server; a line "--" marks where Orca stops them, and a synthesizer would fall silent.
+# without an audio device or a speech daemon. Utterances queue whatever their interrupt flag says,
+# as Orca's speech-dispatcher server lets them; a line "--" marks where Orca stops speech, and a
+# synthesizer would fall silent.
 import os
 
 from orca import speechserver
