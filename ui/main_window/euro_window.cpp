@@ -52,6 +52,8 @@ EuroWindow::EuroWindow(const trelumo::Separators& separators, QWidget* parent)
     setAutoFillBackground(true);
     ui_->result->setBackgroundRole(QPalette::Base);
     set_background_colour(ui_->result, QPalette::Base, result_background);
+    ui_->fdcha->setAccessibleName(qt_text(trelumo::texts::euros_to_pesetas));
+    ui_->fizq->setAccessibleName(qt_text(trelumo::texts::pesetas_to_euros));
     for (AmountEdit* edit : {ui_->text_euro, ui_->text_pts})
         edit->set_decimal_separator(qt_text(separators.decimal));
     connect_events();
@@ -128,7 +130,7 @@ void EuroWindow::set_selection_length(AmountField which, int length) {
 }
 
 void EuroWindow::set_result_caption(std::string_view caption) {
-    ui_->result->setText(qt_text(caption));
+    ui_->result->state(qt_text(caption));
 }
 
 void EuroWindow::set_arrow_visible(trelumo::Arrow arrow, bool visible) {

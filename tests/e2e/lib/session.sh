@@ -80,7 +80,8 @@ message_texts() {
     if [ "$program_platform" = wine ]; then
         windows_probe message_texts "$1"
     else
-        as_session_user /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/message_texts.py" "$1"
+        as_session_user /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/accessible_texts.py" \
+            message_texts "$1"
     fi
 }
 
