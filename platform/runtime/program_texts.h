@@ -13,6 +13,10 @@ inline constexpr const char* help_file = "TRELUMO.HLP";
 inline constexpr const char* euro_at_start = "0,00";
 inline constexpr const char* pts_at_start = "0";
 
+/// What a screen reader says of the arrow that shows a conversion's direction.
+inline constexpr const char* euros_to_pesetas = "de euros a pesetas";
+inline constexpr const char* pesetas_to_euros = "de pesetas a euros";
+
 /// "Versión 1.0.0": the About window's version line.
 std::string version_line(int major, int minor, int revision);
 

@@ -10,7 +10,8 @@ set(TRELUMO_SCREEN_PROBE "" CACHE FILEPATH
 
 add_executable(windows_probe windows_probe/main.cpp)
 target_link_options(windows_probe PRIVATE -municode)
-target_link_libraries(windows_probe PRIVATE gdi32 user32 trelumo_warnings_and_sanitizers)
+target_link_libraries(windows_probe
+    PRIVATE gdi32 user32 oleacc ole32 oleaut32 trelumo_warnings_and_sanitizers)
 
 if(NOT TRELUMO_SCREEN_PROBE)
     message(STATUS "No TRELUMO_SCREEN_PROBE: the end-to-end tests of Trelumo.exe are left out")
@@ -36,7 +37,8 @@ set_tests_properties(wine_prefix_made wine_prefix_removed PROPERTIES
     LABELS e2e TIMEOUT 180 RESOURCE_LOCK wine_desktop
     ENVIRONMENT "${TRELUMO_WINE_ENVIRONMENT}")
 
-foreach(scenario ${e2e_scenarios})
+# What a screen reader hears through the Windows accessibility layer, heard by windows_probe.
+foreach(scenario ${e2e_scenarios} windows_screen_reader)
     add_test(NAME e2e_wine_${scenario}
         COMMAND bash "${CMAKE_CURRENT_SOURCE_DIR}/${scenario}.sh")
     set_tests_properties(e2e_wine_${scenario} PROPERTIES
