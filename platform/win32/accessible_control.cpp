@@ -29,6 +29,7 @@ struct Control {
     std::wstring description;
     bool live_region;
     LONG role;
+    bool live_setting_asked = false;
     bool live_setting_given = false;
 };
 
@@ -171,31 +172,36 @@ private:
     Control control_;  // a copy: the object may outlive the control, in a reader's hands
 };
 
-// UI Automation's readers take a live region from its LiveSetting, which Windows keeps for the
-// control once given (not under Wine, whose property services are stubs).
-void give_live_setting(HWND control, Control& described) {
-    if (!described.live_region || described.live_setting_given) return;
-    described.live_setting_given = true;
+IAccPropServices* property_services() {
     IAccPropServices* services = nullptr;
-    if (CoCreateInstance(property_services_class, nullptr, CLSCTX_INPROC_SERVER,
-                         property_services_interface, reinterpret_cast<void**>(&services)) != S_OK)
-        return;
+    CoCreateInstance(property_services_class, nullptr, CLSCTX_INPROC_SERVER,
+                     property_services_interface, reinterpret_cast<void**>(&services));
+    return services;
+}
+
+// UI Automation's readers take a live region from its LiveSetting, which Windows keeps for the
+// control once given (Wine does not: its property services are stubs).
+void give_live_setting(HWND control, Control& described) {
+    if (!described.live_region || described.live_setting_asked) return;
+    described.live_setting_asked = true;
+    IAccPropServices* services = property_services();
+    if (!services) return;
     VARIANT setting{};
     setting.vt = VT_I4;
     setting.lVal = polite;
-    services->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                          live_setting_property, setting);
+    described.live_setting_given =
+        services->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                              live_setting_property, setting) == S_OK;
     services->Release();
 }
 
 void take_live_setting_back(HWND control) {
-    IAccPropServices* services = nullptr;
-    if (CoCreateInstance(property_services_class, nullptr, CLSCTX_INPROC_SERVER,
-                         property_services_interface, reinterpret_cast<void**>(&services)) != S_OK)
-        return;
-    MSAAPROPID property = live_setting_property;
-    services->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &property, 1);
-    services->Release();
+    if (IAccPropServices* services = property_services()) {
+        MSAAPROPID property = live_setting_property;
+        services->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &property,
+                                 1);
+        services->Release();
+    }
 }
 
 LRESULT object_for(HWND control, WPARAM w, Control& described) {
