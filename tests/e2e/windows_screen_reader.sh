@@ -10,7 +10,7 @@ test_name=windows_screen_reader
 source "$(dirname "$0")/lib/e2e.sh"
 
 hint="Introduzca valor y pulse TAB"
-# done          | field focused | its value | sentence read out (-: none)
+# action        | field focused | its value | sentence read out (-: none)
 steps=(
   "start-up      | Euros         | 0,00      | -"
   "Tab           | Pesetas       | 0         | 0,00 Euros  =  0 Ptas."
@@ -56,9 +56,9 @@ done
 start_trelumo
 
 for step in "${steps[@]}"; do
-    read_row "$step" done field value sentence
+    read_row "$step" action field value sentence
     before=$(heard | wc -l)
-    case $done in
+    case $action in
         start-up) before=1 ;;  # "ready"
         "1 and Tab") type_text 1 && press Tab ;;
         "click Pesetas")
@@ -66,12 +66,12 @@ for step in "${steps[@]}"; do
             read -r x y w h < <(control_rect "${text_pts[@]}")
             xdotool mousemove --window "$main_window" $((x + w / 2)) $((y + h / 2)) click 1
             ;;
-        *) press "$done" ;;
+        *) press "$action" ;;
     esac
     # The field first, then the sentence: a reader silences what it reads when the focus moves.
     expected="focus | text | $field | $value | $hint | focused" lines=1
     [ "$sentence" = - ] || expected+=" / live | static text | $sentence" lines=2
-    check_equal "$done: heard" "$expected" "$(heard_after "$before" "$lines")"
+    check_equal "$action: heard" "$expected" "$(heard_after "$before" "$lines")"
 done
 check_equal "one sentence read out for each stated" $((${#steps[@]} - 1)) \
     "$(heard | grep -c '^live')"
