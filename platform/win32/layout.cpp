@@ -1,9 +1,13 @@
 #include "platform/win32/layout.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <algorithm>
+#include <string>
+#include <string_view>
 
+#include "platform/win32/accessible_control.h"
 #include "platform/win32/system_colour.h"
 #include "platform/win32/wide_text.h"
 
@@ -47,6 +51,27 @@ DWORD ex_style_of(const ControlLayout& layout) {
     if (layout.kind == ControlKind::text_field || layout.kind == ControlKind::picture_box)
         ex_style |= WS_EX_CLIENTEDGE;
     return ex_style;
+}
+
+LONG role_of(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::label:
+            return ROLE_SYSTEM_STATICTEXT;
+        case ControlKind::picture:
+        case ControlKind::picture_box:
+            return ROLE_SYSTEM_GRAPHIC;
+        case ControlKind::push_button:
+            return ROLE_SYSTEM_PUSHBUTTON;
+        default:
+            return 0;  // an edit control's own, text, which Wine gives too
+    }
+}
+
+// A label's caption as a reader says it for the field it names: without its closing colon.
+std::string spoken(std::string_view caption) {
+    while (!caption.empty() && (caption.back() == ':' || caption.back() == ' '))
+        caption.remove_suffix(1);
+    return std::string(caption);
 }
 
 HFONT message_font(UINT dpi) {
@@ -102,7 +127,22 @@ void Controls::create(HWND parent, std::span<const ControlLayout> layout, UINT d
             make(entry);
         }
     }
+    tell_readers_about();
     set_fonts_and_pictures();
+}
+
+void Controls::tell_readers_about() {
+    for (const Entry& entry : entries_) {
+        const ControlLayout& control = *entry.layout;
+        ReaderText text{.name = control.reader_name ? control.reader_name : "",
+                        .description = control.tooltip ? control.tooltip : "",
+                        .live_region = control.live_region,
+                        .role = role_of(control.kind)};
+        for (const Entry& label : entries_)
+            if (label.layout->names != 0 && label.layout->names == control.id)
+                text.name = spoken(label.layout->caption);
+        tell_readers(entry.hwnd, std::move(text));
+    }
 }
 
 void Controls::make_tooltips(HWND under_mouse) {
@@ -155,6 +195,15 @@ void Controls::load_picture(Entry& entry) {
     entry.picture = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), entry.layout->picture,
                                                   IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
     SendMessageW(entry.hwnd, STM_SETICON, reinterpret_cast<WPARAM>(entry.picture), 0);
+}
+
+void Controls::stack(std::span<const int> ids) {
+    HWND above = HWND_TOP;
+    for (const int id : ids) {
+        const HWND control = (*this)[id];
+        SetWindowPos(control, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        above = control;
+    }
 }
 
 void Controls::set_visible(int id, bool visible) {

@@ -42,10 +42,14 @@ struct ControlLayout {
     DWORD ex_style = 0;
     bool visible = true;
     int names = 0;  // a label: the id of the field it names, which is made right after it
+    // What a screen reader says of the control, when not its caption nor its label's caption;
+    // its tooltip is its description, the hint a reader gives after it.
+    const char* reader_name = nullptr;
+    bool live_region = false;  // read out by screen readers each time the program announces it
 };
 
 /// The controls of one window, made from its layout table, whose order is the tab order, with
-/// their fonts, pictures, colours and tooltips.
+/// their fonts, pictures, colours and tooltips, and what screen readers say of them.
 class Controls {
 public:
     Controls() = default;
@@ -66,6 +70,10 @@ public:
 
     HWND operator[](int id) const { return GetDlgItem(parent_, id); }
 
+    /// Stacks controls that overlap none other in the order given, the first on top: the order in
+    /// which screen readers read a window's texts.
+    void stack(std::span<const int> ids);
+
     /// Shows or hides a control; a picture is loaded when it is first shown.
     void set_visible(int id, bool visible);
 
@@ -83,6 +91,7 @@ private:
         HICON picture = nullptr;
     };
 
+    void tell_readers_about();
     void set_fonts_and_pictures();
     void load_picture(Entry& entry);
     void release_fonts_and_pictures();

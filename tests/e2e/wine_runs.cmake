@@ -2,7 +2,7 @@
 # private X server. The screenshots are read by the screen probe of a native build
 # (TRELUMO_SCREEN_PROBE, set by scripts/windows-tests); windows_probe asks Windows itself what
 # only it knows: texts as its GDI draws them, where a window's client area starts, which window
-# is active. The tests share one Wine prefix, made afresh for them and removed afterwards, one
+# is active, what a screen reader hears. The tests share one Wine prefix, made afresh for them and removed afterwards, one
 # test at a time: Wine's desktop and clipboard stay on the display they started on, so each test
 # ends Wine before the next one starts it.
 set(TRELUMO_SCREEN_PROBE "" CACHE FILEPATH
@@ -10,7 +10,8 @@ set(TRELUMO_SCREEN_PROBE "" CACHE FILEPATH
 
 add_executable(windows_probe windows_probe/main.cpp)
 target_link_options(windows_probe PRIVATE -municode)
-target_link_libraries(windows_probe PRIVATE gdi32 user32 trelumo_warnings_and_sanitizers)
+target_link_libraries(windows_probe
+    PRIVATE gdi32 user32 oleacc ole32 oleaut32 trelumo_warnings_and_sanitizers)
 
 if(NOT TRELUMO_SCREEN_PROBE)
     message(STATUS "No TRELUMO_SCREEN_PROBE: the end-to-end tests of Trelumo.exe are left out")
@@ -36,7 +37,9 @@ set_tests_properties(wine_prefix_made wine_prefix_removed PROPERTIES
     LABELS e2e TIMEOUT 180 RESOURCE_LOCK wine_desktop
     ENVIRONMENT "${TRELUMO_WINE_ENVIRONMENT}")
 
-foreach(scenario ${e2e_scenarios})
+# The scenarios, and one of Windows' own: what a screen reader hears through Windows'
+# accessibility layer, as windows_probe hears it.
+foreach(scenario ${e2e_scenarios} windows_screen_reader)
     add_test(NAME e2e_wine_${scenario}
         COMMAND bash "${CMAKE_CURRENT_SOURCE_DIR}/${scenario}.sh")
     set_tests_properties(e2e_wine_${scenario} PROPERTIES

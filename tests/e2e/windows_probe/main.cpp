@@ -19,13 +19,24 @@
 //   windows_probe message_texts TITLE
 //       prints the texts of each message box titled TITLE, its message and its buttons, one a
 //       line, in the order of its controls
+//   windows_probe controls TITLE
+//       prints what a screen reader finds in the window titled TITLE: its visible controls in the
+//       order it reads them (the z-order, from the top), one line each, "role | name | value |
+//       description | states"
+//   windows_probe listen
+//       prints "ready" once it hears what a screen reader hears, then, until it is ended, a line
+//       for each object that takes the focus, "focus | " and the object's line as above, and for
+//       each live region to be read out, "live | " and its line
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+// After <windows.h>, which it needs.
+#include <oleacc.h>
 
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
+#include <deque>
 #include <string>
 
 namespace {
@@ -56,12 +67,148 @@ COLORREF colour_named(const std::wstring& hex) {
     return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
+std::string utf8(const std::wstring& wide) {
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, text.data(), size, nullptr, nullptr);
+    return text;
+}
+
+// What a screen reader reads of an accessible object, on one line.
+std::string reader_line(IAccessible* object, VARIANT child) {
+    // The text a call gave back, read once the call is made.
+    const auto text = [](HRESULT result, BSTR& value) {
+        std::string read = result == S_OK && value ? utf8(value) : std::string();
+        SysFreeString(value);
+        value = nullptr;
+        return read;
+    };
+    BSTR value = nullptr;
+    VARIANT number{};
+    std::string role = "(no role)";
+    if (object->get_accRole(child, &number) == S_OK && number.vt == VT_I4) {
+        switch (number.lVal) {
+            case ROLE_SYSTEM_TEXT:
+                role = "text";
+                break;
+            case ROLE_SYSTEM_STATICTEXT:
+                role = "static text";
+                break;
+            case ROLE_SYSTEM_GRAPHIC:
+                role = "graphic";
+                break;
+            case ROLE_SYSTEM_PUSHBUTTON:
+                role = "push button";
+                break;
+            default:
+                role = "role " + std::to_string(number.lVal);
+                break;
+        }
+    }
+    std::string line = role + " | " + text(object->get_accName(child, &value), value);
+    line += " | " + text(object->get_accValue(child, &value), value);
+    line += " | " + text(object->get_accDescription(child, &value), value) + " |";
+    VariantInit(&number);
+    if (object->get_accState(child, &number) == S_OK && number.vt == VT_I4) {
+        if (number.lVal & STATE_SYSTEM_FOCUSED) line += " focused";
+        if (number.lVal & STATE_SYSTEM_DEFAULT) line += " default";
+    }
+    return line;
+}
+
+VARIANT self() {
+    VARIANT child{};
+    child.vt = VT_I4;
+    child.lVal = CHILDID_SELF;
+    return child;
+}
+
+int controls_command(const wchar_t* title) {
+    const HWND window = FindWindowW(nullptr, title);
+    if (!window) {
+        std::fprintf(stderr, "no window titled %ls\n", title);
+        return 1;
+    }
+    for (HWND control = GetWindow(window, GW_CHILD); control;
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(control)) continue;
+        IAccessible* object = nullptr;
+        if (AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                       __uuidof(IAccessible),
+                                       reinterpret_cast<void**>(&object)) != S_OK) {
+            std::puts("(no accessible object)");
+            continue;
+        }
+        std::printf("%s\n", reader_line(object, self()).c_str());
+        object->Release();
+    }
+    return 0;
+}
+
+// Newer than MinGW-w64's headers: the event that has readers read a live region out.
+constexpr DWORD live_region_changed = 0x8019;  // EVENT_OBJECT_LIVEREGIONCHANGED
+
+struct Heard {
+    DWORD event;
+    HWND window;
+    LONG object;
+    LONG child;
+};
+std::deque<Heard> heard_events;
+
+// Keeps each event in the order it comes: asking a program for an object lets the next event in
+// before the answer.
+void CALLBACK heard(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
+                    DWORD) {
+    heard_events.push_back({event, window, object, child});
+    PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
+}
+
+void read_out_heard() {
+    static bool reading = false;
+    if (reading) return;
+    reading = true;
+    while (!heard_events.empty()) {
+        const Heard event = heard_events.front();
+        heard_events.pop_front();
+        IAccessible* object = nullptr;
+        VARIANT child{};
+        if (AccessibleObjectFromEvent(event.window, event.object, event.child, &object, &child) !=
+            S_OK)
+            continue;
+        std::printf("%s | %s\n", event.event == EVENT_OBJECT_FOCUS ? "focus" : "live",
+                    reader_line(object, child).c_str());
+        std::fflush(stdout);
+        object->Release();
+    }
+    reading = false;
+}
+
+int listen_command() {
+    // Events from other programs come to this thread's message queue, as a screen reader's do.
+    const HWINEVENTHOOK focus = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr,
+                                                heard, 0, 0, WINEVENT_OUTOFCONTEXT);
+    const HWINEVENTHOOK live = SetWinEventHook(live_region_changed, live_region_changed, nullptr,
+                                               heard, 0, 0, WINEVENT_OUTOFCONTEXT);
+    if (!focus || !live) return 1;
+    std::puts("ready");
+    std::fflush(stdout);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        DispatchMessageW(&message);
+        read_out_heard();
+    }
+    return 0;
+}
+
 int usage() {
     std::fputs(
         "usage: windows_probe text PICTURE.bmp TEXT [font=FAMILY] [points=N] [bold]"
         " [colour=#rrggbb] [background=#rrggbb]\n"
         "       windows_probe client|activate TITLE\n"
-        "       windows_probe active|clipboard|copy\n"
+        "       windows_probe controls TITLE\n"
+        "       windows_probe active|clipboard|copy|listen\n"
         "       windows_probe message_texts TITLE\n",
         stderr);
     return 2;
@@ -85,14 +232,6 @@ int active_command() {
     GetWindowTextW(GetForegroundWindow(), title, 256);
     std::printf("%ls\n", title);
     return 0;
-}
-
-std::string utf8(const std::wstring& wide) {
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, text.data(), size, nullptr, nullptr);
-    return text;
 }
 
 int clipboard_command() {
@@ -240,6 +379,7 @@ int message_texts_command(const wchar_t* title) {
 int wmain(int argc, wchar_t* argv[]) {
     // Screen coordinates in pixels, as the program under test, which is DPI aware, sees them.
     SetProcessDPIAware();
+    CoInitialize(nullptr);
     const std::wstring command = argc > 1 ? argv[1] : L"";
     if (command == L"text" && argc >= 4) return text_command(argc, argv);
     if ((command == L"client" || command == L"activate") && argc == 3)
@@ -248,5 +388,7 @@ int wmain(int argc, wchar_t* argv[]) {
     if (command == L"clipboard" && argc == 2) return clipboard_command();
     if (command == L"copy" && argc == 2) return copy_command();
     if (command == L"message_texts" && argc == 3) return message_texts_command(argv[2]);
+    if (command == L"controls" && argc == 3) return controls_command(argv[2]);
+    if (command == L"listen" && argc == 2) return listen_command();
     return usage();
 }

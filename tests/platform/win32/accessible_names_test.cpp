@@ -1,5 +1,6 @@
-// What a screen reader is told of the main window's amount fields through the Windows
-// accessibility layer: each field is named by its label.
+// What a screen reader is told of the main window's controls through the Windows accessibility
+// layer: each amount field is named by its label, as said, with its hint; each arrow by the
+// direction it shows.
 #include <gtest/gtest.h>
 #include <oleacc.h>  // after <windows.h>, which it needs
 #include <windows.h>
@@ -15,47 +16,59 @@
 namespace trelumo {
 namespace {
 
-// IAccessible's interface id, spelled out: with the one from MinGW-w64's libraries, the
-// accessibility layer under Wine answers that it has no such interface.
-constexpr GUID accessible_interface = {
-    0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+// The text a call gave back, read once the call is made.
+std::string text_of(HRESULT result, BSTR& text) {
+    std::string read = result == S_OK && text ? utf8(text) : "";
+    SysFreeString(text);
+    text = nullptr;
+    return read;
+}
 
-std::string accessible_name(HWND control) {
+// "name | description", as a reader reads them from the control's accessible object.
+std::string reader_text(HWND control) {
     IAccessible* accessible = nullptr;
-    if (AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), accessible_interface,
+    // IAccessible's id as its declaration has it: under Wine, the accessibility layer does not
+    // answer to the one in MinGW-w64's libraries.
+    if (AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
                                    reinterpret_cast<void**>(&accessible)) != S_OK)
         return "(no accessible object)";
     VARIANT self{};
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
-    BSTR name = nullptr;
-    std::string text = accessible->get_accName(self, &name) == S_OK && name ? utf8(name) : "";
-    SysFreeString(name);
+    BSTR text = nullptr;
+    std::string read = text_of(accessible->get_accName(self, &text), text);
+    read += " | " + text_of(accessible->get_accDescription(self, &text), text);
     accessible->Release();
-    return text;
+    return read;
 }
 
-struct NameCase {
+struct ReaderCase {
     const char* name;
-    int field;
-    std::string accessible_name;
+    int control;
+    std::string heard;
 };
 
-class FieldNameTest : public testing::TestWithParam<NameCase> {};
+using table::PrintTo;
 
-TEST_P(FieldNameTest, IsItsLabel) {
+class ReaderTextTest : public testing::TestWithParam<ReaderCase> {};
+
+TEST_P(ReaderTextTest, IsTheControls) {
     CoInitialize(nullptr);
     testing_win32::TestWindow window;
     Controls controls;
     controls.create(window.hwnd(), euro_layout::controls, USER_DEFAULT_SCREEN_DPI);
-    EXPECT_EQ(accessible_name(controls[GetParam().field]), GetParam().accessible_name);
+    EXPECT_EQ(reader_text(controls[GetParam().control]), GetParam().heard);
     CoUninitialize();
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, FieldNameTest,
-                         testing::Values(NameCase{"euros", euro_layout::text_euro, "Euros:"},
-                                         NameCase{"pesetas", euro_layout::text_pts, "Pesetas:"}),
-                         table::RowName());
+INSTANTIATE_TEST_SUITE_P(
+    Table, ReaderTextTest,
+    testing::Values(
+        ReaderCase{"euros", euro_layout::text_euro, "Euros | Introduzca valor y pulse TAB"},
+        ReaderCase{"pesetas", euro_layout::text_pts, "Pesetas | Introduzca valor y pulse TAB"},
+        ReaderCase{"arrow_right", euro_layout::fdcha, "de euros a pesetas | "},
+        ReaderCase{"arrow_left", euro_layout::fizq, "de pesetas a euros | "}),
+    table::RowName());
 
 }  // namespace
 }  // namespace trelumo

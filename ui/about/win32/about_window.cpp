@@ -20,6 +20,7 @@ AboutWindow::AboutWindow() {
             .background = frmabout_layout::back_colour},
            frmabout_layout::title);
     controls_.create(hwnd(), frmabout_layout::controls, dpi());
+    controls_.stack(frmabout_layout::reading_order);
     trelumo::centre_on_screen(hwnd());
 }
 

@@ -42,6 +42,10 @@ inline constexpr std::array<trelumo::ControlLayout, 6> controls{{
      .left = 1320, .top = 540, .width = 1245, .height = 225, .caption = "Versión"},
 }};
 
+/// The order in which a screen reader reads the window: its texts from the top, then the button.
+inline constexpr std::array<int, 6> reading_order{
+    picIcon, lblTitle, lblVersion, lblDescription, lblDisclaimer, cmdOK};
+
 /// Line1(0), white and two pixels wide, under Line1(1), dark grey: one sunken separator.
 inline constexpr std::array<trelumo::LineLayout, 2> lines{{
     {.x1 = 120, .y1 = 1920, .x2 = 3360, .y2 = 1920, .colour = 0x00FFFFFF,

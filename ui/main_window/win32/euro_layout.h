@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "platform/runtime/program_texts.h"
 #include "platform/win32/layout.h"
 #include "ui/main_window/win32/euro_resource.h"
 
@@ -45,13 +46,13 @@ inline constexpr std::array<trelumo::ControlLayout, 9> controls{{
     {.id = result, .kind = ControlKind::label,
      .left = 120, .top = 1320, .width = 5535, .height = 255, .tooltip = "Resultado",
      .back_colour = trelumo::window_colour,
-     .style = SS_CENTER | SS_CENTERIMAGE | SS_SUNKEN | SS_NOPREFIX},
+     .style = SS_CENTER | SS_CENTERIMAGE | SS_SUNKEN | SS_NOPREFIX, .live_region = true},
     {.id = fizq, .kind = ControlKind::picture,
      .left = 2640, .top = 480, .width = 480, .height = 480, .picture = FIZQ_PICTURE,
-     .visible = false},
+     .visible = false, .reader_name = trelumo::texts::pesetas_to_euros},
     {.id = fdcha, .kind = ControlKind::picture,
      .left = 2760, .top = 480, .width = 480, .height = 480, .picture = FDCHA_PICTURE,
-     .visible = false},
+     .visible = false, .reader_name = trelumo::texts::euros_to_pesetas},
 }};
 // clang-format on
 

@@ -3,6 +3,7 @@
 #include "platform/runtime/application.h"
 #include "platform/runtime/event_dispatch.h"
 #include "platform/runtime/program_texts.h"
+#include "platform/win32/accessible_control.h"
 #include "platform/win32/form.h"
 #include "platform/win32/keystrokes.h"
 #include "platform/win32/wide_text.h"
@@ -141,7 +142,9 @@ void EuroWindow::set_selection_length(AmountField which, int length) {
 }
 
 void EuroWindow::set_result_caption(std::string_view caption) {
-    SetWindowTextW(controls_[euro_layout::result], trelumo::wide(caption).c_str());
+    const HWND result = controls_[euro_layout::result];
+    SetWindowTextW(result, trelumo::wide(caption).c_str());
+    if (!caption.empty()) trelumo::announce(result);
 }
 
 void EuroWindow::set_arrow_visible(trelumo::Arrow arrow, bool visible) {
