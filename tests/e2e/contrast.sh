@@ -10,11 +10,13 @@ source "$(dirname "$0")/lib/e2e.sh"
 source "$(dirname "$0")/lib/themes.sh"
 
 lowest=()
+declare -A grounds  # by "theme|what"
 
 # check_contrast WHAT SHOT X Y W H (pixels): the text in the region reads on its ground.
 check_contrast() {
     local what=$1 shot=$2 ratio ground ink
     read -r ratio ground ink < <(probe contrast "$shot" "$3" "$4" "$5" "$6")
+    grounds["$theme|$what"]=$ground
     if [ "${only_noted:-}" = yes ]; then
         echo "note - $theme: $what, $ink on $ground: $ratio"
         return
@@ -161,6 +163,14 @@ if [ "$program_platform" = qt ]; then
     check_selection_contrast "the peseta field entered, selected" "$shot" "${text_pts[@]}"
     check_control_contrast "the sentence" "$shot" 0 "${result_inside[@]}"
     lowest+=("$theme: $theme_lowest")
+    # Each text on the ground it has when Trelumo starts in that theme: the window's own colours
+    # (its face, the highlighted field) taken again, not left to the theme's defaults.
+    for key in "${!grounds[@]}"; do
+        [[ $key == "$theme|"* ]] || continue
+        what=${key#*|}
+        check_equal "switched: the ground of $what, as when started in qt6ct darker" \
+            "${grounds[qt6ct darker|$what]}" "${grounds[$key]}"
+    done
 else
     stop_wine
     wine reg import "$session_dir/colours.reg" >/dev/null 2>&1
