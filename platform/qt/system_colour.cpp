@@ -27,7 +27,17 @@ QPalette::ColorRole role_of(ColourValue value) {
 }  // namespace
 
 QColor colour_of(ColourValue value, const QPalette& palette) {
+    if (!(value & system_colour_flag)) {
+        const Rgb rgb = trelumo::rgb_of(value);
+        return {rgb.red, rgb.green, rgb.blue};
+    }
     return palette.color(QPalette::Active, role_of(value));
+}
+
+Rgb rgb_of(const QColor& colour) {
+    const QRgb rgb = colour.rgb();
+    return {static_cast<std::uint8_t>(qRed(rgb)), static_cast<std::uint8_t>(qGreen(rgb)),
+            static_cast<std::uint8_t>(qBlue(rgb))};
 }
 
 }  // namespace trelumo

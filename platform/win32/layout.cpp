@@ -254,9 +254,11 @@ HBRUSH Controls::colours(HWND control, HDC dc, ColourValue window_background) co
     if (entry == entries_.end()) return nullptr;
     ColourValue back = entry->back_colour;
     if (back == no_colour && entry->layout->kind == ControlKind::text_field) back = window_colour;
-    const ColourValue fore = entry->layout->fore_colour;
+    const ColourValue own = entry->layout->fore_colour;
     const ColourValue ground = back != no_colour ? back : window_background;
-    SetTextColor(dc, colour_of(fore != no_colour ? fore : text_colour_on(ground)));
+    SetTextColor(dc, colour_of(own != no_colour ? readable_text_colour(
+                                                      own, ground, high_contrast_on(), drawn_rgb)
+                                                : text_colour_on(ground)));
     if (back == no_colour) {
         SetBkMode(dc, TRANSPARENT);
         return brush_of(window_background);

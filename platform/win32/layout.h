@@ -81,6 +81,8 @@ public:
 
     /// Answers WM_CTLCOLORSTATIC and WM_CTLCOLOREDIT for one of the controls: sets the colours on
     /// the device context and returns the background brush. `window_background` is the window's.
+    /// A text colour of the layout's own gives way to the one made for the background when it
+    /// would not read there, or when the user asks for high contrast.
     HBRUSH colours(HWND control, HDC dc, ColourValue window_background) const;
 
 private:

@@ -18,4 +18,16 @@ HBRUSH brush_of(ColourValue value) {
     return brush;
 }
 
+Rgb drawn_rgb(ColourValue value) {
+    const COLORREF colour = colour_of(value);
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+bool high_contrast_on() {
+    HIGHCONTRASTW high_contrast{};
+    high_contrast.cbSize = sizeof high_contrast;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof high_contrast, &high_contrast, 0) &&
+           (high_contrast.dwFlags & HCF_HIGHCONTRASTON);
+}
+
 }  // namespace trelumo

@@ -135,6 +135,12 @@ LRESULT Window::handle_message(UINT message, WPARAM w, LPARAM l) {
         case WM_CLOSE:  // the dialog manager would take it for Esc
             DestroyWindow(hwnd_);
             return 0;
+        case WM_SYSCOLORCHANGE:
+            follow_colours();
+            return 0;
+        case WM_SETTINGCHANGE:
+            if (w == SPI_SETHIGHCONTRAST) follow_colours();
+            break;
         case WM_DPICHANGED: {
             const auto* suggested = reinterpret_cast<const RECT*>(l);
             dpi_changed(HIWORD(w));
@@ -147,6 +153,20 @@ LRESULT Window::handle_message(UINT message, WPARAM w, LPARAM l) {
             break;
     }
     return DefDlgProcW(hwnd_, message, w, l);
+}
+
+void Window::follow_colours() {
+    // The desktop's brushes of its colours may be new ones, the class's the old.
+    SetClassLongPtrW(hwnd_, GCLP_HBRBACKGROUND,
+                     reinterpret_cast<LONG_PTR>(brush_of(frame_.background)));
+    EnumChildWindows(
+        hwnd_,
+        [](HWND child, LPARAM) {
+            SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+            return TRUE;
+        },
+        0);
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 LRESULT CALLBACK Window::procedure(HWND window, UINT message, WPARAM w, LPARAM l) {

@@ -58,6 +58,9 @@ protected:
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
     static SIZE frame_size(const Frame& frame, UINT dpi);
+    /// The desktop's colours changed, or high contrast was turned on or off: everything is
+    /// painted again in the new colours.
+    void follow_colours();
     void resize_client(const Frame& frame, UINT dpi);
 
     HWND hwnd_ = nullptr;

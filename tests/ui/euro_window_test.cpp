@@ -8,10 +8,10 @@
 #include <QScreen>
 #include <QTextBrowser>
 #include <algorithm>
-#include <cmath>
 
 #include "gui_fixture.h"
 #include "platform/qt/help.h"
+#include "platform/types/contrast.h"
 
 namespace {
 
@@ -36,12 +36,9 @@ QColor background(const QLineEdit* field) {
     return field->palette().color(QPalette::Base);
 }
 
-double luminance(QColor colour) {
-    const auto linear = [](double c) {
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-           0.0722 * linear(colour.blueF());
+trelumo::Rgb rgb(QRgb pixel) {
+    return {static_cast<std::uint8_t>(qRed(pixel)), static_cast<std::uint8_t>(qGreen(pixel)),
+            static_cast<std::uint8_t>(qBlue(pixel))};
 }
 
 // The contrast ratio, from the pixels drawn inside a control, between its most common colour (its
@@ -62,13 +59,9 @@ double drawn_contrast(QWidget* control) {
     QRgb ground = counts.begin().key();
     for (auto count = counts.begin(); count != counts.end(); ++count)
         if (count.value() > counts[ground]) ground = count.key();
-    const double ground_luminance = luminance(QColor(ground));
     double ratio = 1;
-    for (auto count = counts.begin(); count != counts.end(); ++count) {
-        const double l = luminance(QColor(count.key()));
-        ratio = std::max(
-            ratio, (std::max(l, ground_luminance) + 0.05) / (std::min(l, ground_luminance) + 0.05));
-    }
+    for (auto count = counts.begin(); count != counts.end(); ++count)
+        ratio = std::max(ratio, trelumo::contrast_ratio(rgb(count.key()), rgb(ground)));
     return ratio;
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/qt/application_object.h"
 #include "platform/qt/form.h"
+#include "platform/qt/theme_colours.h"
 #include "platform/qt/window_placement.h"
 #include "platform/runtime/event_dispatch.h"
 #include "platform/runtime/program_texts.h"
@@ -16,6 +17,9 @@ AboutWindow::AboutWindow(QWidget* parent)
                           Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::frmAbout>()) {
     ui_->setupUi(this);
+    // Painted in the face of dialogs, the window's ground; the texts coloured in its stored
+    // layout keep their colours where they read on it.
+    new trelumo::ThemeColours(this, trelumo::button_face_colour);
     setFixedSize(size());
     setAttribute(Qt::WA_QuitOnClose, true);
     connect(ui_->cmdOK, &QPushButton::clicked, this,

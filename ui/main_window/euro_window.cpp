@@ -7,7 +7,7 @@
 #include "platform/qt/application_object.h"
 #include "platform/qt/form.h"
 #include "platform/qt/keystrokes.h"
-#include "platform/qt/system_colour.h"
+#include "platform/qt/theme_colours.h"
 #include "platform/qt/window_placement.h"
 #include "platform/runtime/application.h"
 #include "platform/runtime/event_dispatch.h"
@@ -27,18 +27,6 @@ QString qt_text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The background and the text colour drawn on it, as a pair: a theme's tooltip text is made to be
-// read on its tooltip colour, not its window text.
-void set_background_colour(QWidget* widget, QPalette::ColorRole role, trelumo::ColourValue value) {
-    const QPalette theme = QApplication::palette(widget);
-    const QPalette::ColorRole text_role =
-        role == QPalette::Base ? QPalette::Text : QPalette::WindowText;
-    QPalette palette = widget->palette();
-    palette.setColor(role, trelumo::colour_of(value, theme));
-    palette.setColor(text_role, trelumo::colour_of(trelumo::text_colour_on(value), theme));
-    widget->setPalette(palette);
-}
-
 }  // namespace
 
 EuroWindow::EuroWindow(const trelumo::Separators& separators, QWidget* parent)
@@ -47,11 +35,12 @@ EuroWindow::EuroWindow(const trelumo::Separators& separators, QWidget* parent)
       conversion_(separators),
       fields_(*this, conversion_) {
     ui_->setupUi(this);
+    theme_colours_ = new trelumo::ThemeColours(this, window_background);
     resize(ui_->centralwidget->baseSize() + QSize(0, menuBar()->sizeHint().height()));
-    set_background_colour(this, QPalette::Window, window_background);
+    theme_colours_->set_background(this, QPalette::Window, window_background);
     setAutoFillBackground(true);
     ui_->result->setBackgroundRole(QPalette::Base);
-    set_background_colour(ui_->result, QPalette::Base, result_background);
+    theme_colours_->set_background(ui_->result, QPalette::Base, result_background);
     ui_->fdcha->setAccessibleName(qt_text(trelumo::texts::euros_to_pesetas));
     ui_->fizq->setAccessibleName(qt_text(trelumo::texts::pesetas_to_euros));
     for (AmountEdit* edit : {ui_->text_euro, ui_->text_pts})
@@ -116,7 +105,7 @@ void EuroWindow::set_text(AmountField which, std::string_view text) {
 }
 
 void EuroWindow::set_background(AmountField which, trelumo::ColourValue colour) {
-    set_background_colour(field(which), QPalette::Base, colour);
+    theme_colours_->set_background(field(which), QPalette::Base, colour);
 }
 
 void EuroWindow::set_selection_start(AmountField which, int start) {

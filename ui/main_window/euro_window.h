@@ -18,6 +18,9 @@ namespace Ui {
 class euro;
 }
 class AmountEdit;
+namespace trelumo {
+class ThemeColours;
+}
 
 class EuroWindow : public QMainWindow, private trelumo::AmountView {
     Q_OBJECT
@@ -50,5 +53,6 @@ private:
     trelumo::Conversion conversion_;
     trelumo::AmountFields fields_;
     trelumo::FocusEvents focus_events_;
+    trelumo::ThemeColours* theme_colours_;  // a child of the window
     bool shown_before_ = false;
 };

@@ -35,6 +35,11 @@ wayland_user_prefix() {
               PATH="$PATH" LANG=C.UTF-8)
     [ -z "${WAYLAND_DISPLAY:-}" ] ||
         as_user+=(WAYLAND_DISPLAY="$WAYLAND_DISPLAY" SWAYSOCK="$SWAYSOCK")
+    # The desktop's theme, as a test gives it (lib/themes.sh).
+    local setting
+    for setting in QT_QPA_PLATFORMTHEME GTK_THEME XDG_CONFIG_HOME; do
+        [ -z "${!setting:-}" ] || as_user+=("$setting=${!setting}")
+    done
     [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] ||
         as_user+=(DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS"
                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="$QT_LINUX_ACCESSIBILITY_ALWAYS_ON")

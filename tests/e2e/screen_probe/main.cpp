@@ -14,6 +14,9 @@
 //                                              drew it in PICTURE
 //   screen_probe picture SHOT X Y PICTURE      succeeds when PICTURE is shown with its top-left
 //                                              corner at X, Y
+//   screen_probe contrast SHOT X Y W H         the contrast ratio of the text in the region
+//                                              with its ground, as "ratio #ground #ink" (WCAG
+//                                              2.x; see probe::text_contrast)
 // Text is drawn through the platform the program under test runs on: run the probe on its display.
 #include <QApplication>
 #include <QImage>
@@ -28,8 +31,10 @@
 namespace {
 
 int usage() {
-    std::fputs("usage: screen_probe size|colour|box|text|picture SHOT ... (see the source)\n",
-               stderr);
+    std::fputs(
+        "usage: screen_probe size|colour|rows|box|text|picture|contrast SHOT ... (see the "
+        "source)\n",
+        stderr);
     return 2;
 }
 
@@ -128,6 +133,14 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (command == QLatin1String("text") && args.size() >= 8) return text_command(shot, args);
+    if (command == QLatin1String("contrast") && args.size() == 7) {
+        // More pixels than a caret has, fewer than the strokes of the shortest text shown.
+        const auto contrast = probe::text_contrast(shot, region_of(args, 3), 20);
+        say(QStringLiteral("%1 %2 %3")
+                .arg(contrast.ratio, 0, 'f', 3)
+                .arg(QColor(contrast.ground).name(), QColor(contrast.ink).name()));
+        return 0;
+    }
     if (command == QLatin1String("picture") && args.size() == 6) {
         const QImage picture(args[5]);
         if (picture.isNull()) return usage();

@@ -21,6 +21,18 @@ QRect bounding_box(const QImage& image, const QRect& region, const PixelTest& te
 /// The colour that fills most of `region`.
 QRgb dominant_colour(const QImage& image, const QRect& region);
 
+/// A text's contrast with its ground in a region: the ground is the colour that fills most of it,
+/// the ink the colour of the text's strokes, and the ratio theirs (WCAG 2.x).
+struct TextContrast {
+    QRgb ground;
+    QRgb ink;
+    double ratio;
+};
+
+/// The contrast that at least `ink_pixels` pixels of the region reach against its ground: the
+/// strokes of a text reach it, a caret or a stray pixel alone do not.
+TextContrast text_contrast(const QImage& image, const QRect& region, int ink_pixels);
+
 /// Whether two colours differ by more than `tolerance` in some channel.
 bool differ(QRgb a, QRgb b, int tolerance);
 

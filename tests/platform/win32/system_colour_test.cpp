@@ -1,6 +1,7 @@
 // Colour values as the Windows layer paints them: system colours are the desktop's own, others
 // are read blue, green, red from the high byte down; a control's text is drawn in the colour made
-// to be read on its background.
+// to be read on its background, or in its own where that reads there; a window follows the
+// desktop's colours when they change.
 #include "platform/win32/system_colour.h"
 
 #include <gtest/gtest.h>
@@ -82,12 +83,13 @@ struct TextColourCase {
     const char* name;
     ControlKind kind;
     ColourValue back_colour;  // set on the control, as the amount fields' highlight is
-    int text_index;
+    ColourValue fore_colour;  // the layout's own, as the About window's labels have
+    ColourValue text;
 };
 
 class TextColourTest : public testing::TestWithParam<TextColourCase> {};
 
-TEST_P(TextColourTest, IsTheOneMadeForTheBackground) {
+TEST_P(TextColourTest, IsTheOneMadeForTheBackgroundUnlessItsOwnReads) {
     const ContrastScheme scheme;
     testing_win32::TestWindow window;
     ControlLayout layout{};
@@ -95,24 +97,47 @@ TEST_P(TextColourTest, IsTheOneMadeForTheBackground) {
     layout.kind = GetParam().kind;
     layout.width = 600;
     layout.height = 300;
+    layout.fore_colour = GetParam().fore_colour;
     Controls controls;
     controls.create(window.hwnd(), std::span(&layout, 1), USER_DEFAULT_SCREEN_DPI);
     if (GetParam().back_colour != no_colour) controls.set_back_colour(7, GetParam().back_colour);
     const HDC dc = CreateCompatibleDC(nullptr);
     controls.colours(controls[7], dc, scroll_bar_colour);
-    EXPECT_EQ(GetTextColor(dc), GetSysColor(GetParam().text_index));
+    EXPECT_EQ(GetTextColor(dc), colour_of(GetParam().text));
     DeleteDC(dc);
 }
 
+constexpr ColourValue white = 0x00FFFFFF;
+constexpr ColourValue black = 0x00000000;
+constexpr ColourValue blue = 0x00FF0000;
+
 INSTANTIATE_TEST_SUITE_P(
     Table, TextColourTest,
-    testing::Values(TextColourCase{"highlighted_field", ControlKind::text_field, tooltip_colour,
-                                   COLOR_INFOTEXT},
-                    TextColourCase{"field", ControlKind::text_field, no_colour, COLOR_WINDOWTEXT},
-                    TextColourCase{"result", ControlKind::label, window_colour, COLOR_WINDOWTEXT},
-                    TextColourCase{"label_on_the_window", ControlKind::label, no_colour,
-                                   COLOR_BTNTEXT}),
+    testing::Values(
+        TextColourCase{"highlighted_field", ControlKind::text_field, tooltip_colour, no_colour,
+                       tooltip_text_colour},
+        TextColourCase{"field", ControlKind::text_field, no_colour, no_colour, window_text_colour},
+        TextColourCase{"result", ControlKind::label, window_colour, no_colour, window_text_colour},
+        TextColourCase{"label_on_the_window", ControlKind::label, no_colour, no_colour,
+                       button_text_colour},
+        TextColourCase{"blue_label_on_white", ControlKind::label, white, blue, blue},
+        TextColourCase{"black_label_on_the_black_window", ControlKind::label, no_colour, black,
+                       button_text_colour},
+        TextColourCase{"blue_label_on_the_black_window", ControlKind::label, no_colour, blue,
+                       button_text_colour}),
     trelumo::table::RowName());
+
+// State: a window shown. Action: the desktop's colours change. Expected: the window's ground is
+// painted in the new colour.
+TEST(DesktopColoursTest, AreFollowedWhenTheyChange) {
+    testing_win32::TestWindow window;
+    const ContrastScheme scheme;
+    const auto ground =
+        reinterpret_cast<HBRUSH>(GetClassLongPtrW(window.hwnd(), GCLP_HBRBACKGROUND));
+    LOGBRUSH brush{};
+    ASSERT_NE(GetObjectW(ground, sizeof brush, &brush), 0);
+    EXPECT_EQ(brush.lbColor, GetSysColor(COLOR_WINDOW));
+}
 
 }  // namespace
 }  // namespace trelumo

@@ -16,7 +16,7 @@ inline constexpr const char* title = "Acerca de Trelumo";
 inline constexpr int client_width = 3495;
 inline constexpr int client_height = 2520;
 /// The window's own colour: system colour 15, the face of buttons and dialogs.
-inline constexpr trelumo::ColourValue back_colour = 0x8000000F;
+inline constexpr trelumo::ColourValue back_colour = trelumo::button_face_colour;
 
 inline constexpr trelumo::ColourValue black = 0x00000000;
 inline constexpr trelumo::ColourValue blue = 0x00FF0000;
