@@ -16,7 +16,8 @@ AboutWindow::AboutWindow(QWidget* parent)
                           Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::frmAbout>()) {
     ui_->setupUi(this);
-    setFixedSize(size());
+    layout_.emplace(this, size());
+    setFixedSize(layout_->lay_out());
     setAttribute(Qt::WA_QuitOnClose, true);
     connect(ui_->cmdOK, &QPushButton::clicked, this,
             [this] { trelumo::event_dispatch::run([this] { cmdOK_Click(); }); });
@@ -45,6 +46,11 @@ bool AboutWindow::GetKeyValue(const trelumo::registry::KeyHandle& KeyRoot,
 
 void AboutWindow::reject() {
     trelumo::event_dispatch::run([this] { cmdOK_Click(); });
+}
+
+void AboutWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::FontChange && layout_) setFixedSize(layout_->lay_out());
 }
 
 void AboutWindow::closeEvent(QCloseEvent* event) {

@@ -7,6 +7,7 @@
 #include "platform/qt/application_object.h"
 #include "platform/qt/form.h"
 #include "platform/qt/keystrokes.h"
+#include "platform/qt/stored_layout.h"
 #include "platform/qt/system_colour.h"
 #include "platform/qt/window_placement.h"
 #include "platform/runtime/application.h"
@@ -47,7 +48,8 @@ EuroWindow::EuroWindow(const trelumo::Separators& separators, QWidget* parent)
       conversion_(separators),
       fields_(*this, conversion_) {
     ui_->setupUi(this);
-    resize(ui_->centralwidget->baseSize() + QSize(0, menuBar()->sizeHint().height()));
+    layout_.emplace(ui_->centralwidget, ui_->centralwidget->baseSize());
+    fit_to_layout();
     set_background_colour(this, QPalette::Window, window_background);
     setAutoFillBackground(true);
     ui_->result->setBackgroundRole(QPalette::Base);
@@ -76,6 +78,15 @@ void EuroWindow::connect_events() {
                                          [this] { fields_.text_euro_LostFocus(); }});
     focus_events_.watch(ui_->text_pts, {[this] { fields_.text_pts_GotFocus(); },
                                         [this] { fields_.text_pts_LostFocus(); }});
+}
+
+void EuroWindow::fit_to_layout() {
+    resize(layout_->lay_out() + QSize(0, menuBar()->sizeHint().height()));
+}
+
+void EuroWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::FontChange && layout_) fit_to_layout();
 }
 
 void EuroWindow::showEvent(QShowEvent* event) {
