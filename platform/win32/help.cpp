@@ -64,7 +64,7 @@ private:
         return Window::handle_message(message, w, l);
     }
 
-    void dpi_changed(UINT dpi) override { set_font(dpi); }
+    void layout_changed(UINT dpi) override { set_font(dpi); }
 
     void set_font(UINT dpi) {
         NONCLIENTMETRICSW metrics{};

@@ -84,8 +84,24 @@ HFONT message_font(UINT dpi) {
 
 }  // namespace
 
-int pixels_from_twips(int twips, UINT dpi) {
-    return MulDiv(twips, static_cast<int>(dpi), 1440);
+LayoutScale layout_scale_for(UINT dpi) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi))
+        return LayoutScale(dpi);
+    const HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICW text_metrics{};
+    GetTextMetricsW(dc, &text_metrics);
+    const std::wstring letters = wide(measured_letters);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, letters.c_str(), static_cast<int>(letters.size()), &extent);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(font);
+    return LayoutScale(dpi, {static_cast<double>(extent.cx) / static_cast<double>(letters.size()),
+                             static_cast<double>(text_metrics.tmHeight)});
 }
 
 Controls::~Controls() {
@@ -95,6 +111,7 @@ Controls::~Controls() {
 void Controls::create(HWND parent, std::span<const ControlLayout> layout, UINT dpi) {
     parent_ = parent;
     dpi_ = dpi;
+    scale_ = layout_scale_for(dpi);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     entries_.clear();
     for (const ControlLayout& control : layout) entries_.push_back({&control});
@@ -102,9 +119,8 @@ void Controls::create(HWND parent, std::span<const ControlLayout> layout, UINT d
         const ControlLayout& control = *entry.layout;
         entry.hwnd = CreateWindowExW(
             ex_style_of(control), class_of(control.kind), wide(control.caption).c_str(),
-            style_of(control), pixels_from_twips(control.left, dpi),
-            pixels_from_twips(control.top, dpi), pixels_from_twips(control.width, dpi),
-            pixels_from_twips(control.height, dpi), parent,
+            style_of(control), scale_.pixels(control.left), scale_.pixels(control.top),
+            scale_.pixels(control.width), scale_.pixels(control.height), parent,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
         entry.back_colour = control.back_colour;
     };
@@ -170,11 +186,12 @@ void Controls::make_tooltips(HWND under_mouse) {
 
 void Controls::lay_out(UINT dpi) {
     dpi_ = dpi;
+    scale_ = layout_scale_for(dpi);
     for (const Entry& entry : entries_) {
         const ControlLayout& layout = *entry.layout;
-        SetWindowPos(entry.hwnd, nullptr, pixels_from_twips(layout.left, dpi),
-                     pixels_from_twips(layout.top, dpi), pixels_from_twips(layout.width, dpi),
-                     pixels_from_twips(layout.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(entry.hwnd, nullptr, scale_.pixels(layout.left), scale_.pixels(layout.top),
+                     scale_.pixels(layout.width), scale_.pixels(layout.height),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     }
     set_fonts_and_pictures();
 }
@@ -271,13 +288,13 @@ HBRUSH Controls::colours(HWND control, HDC dc, ColourValue window_background) co
 
 namespace trelumo {
 
-void draw_lines(HDC dc, std::span<const LineLayout> lines, UINT dpi) {
+void draw_lines(HDC dc, std::span<const LineLayout> lines, const LayoutScale& scale) {
     for (const LineLayout& line : lines) {
-        const int width = std::max(1, MulDiv(line.width, static_cast<int>(dpi), 96));
-        const int x1 = pixels_from_twips(line.x1, dpi);
-        const int y1 = pixels_from_twips(line.y1, dpi);
-        const int x2 = pixels_from_twips(line.x2, dpi);
-        const int y2 = pixels_from_twips(line.y2, dpi);
+        const int width = std::max(1, scale.pixels(line.width * 15));
+        const int x1 = scale.pixels(line.x1);
+        const int y1 = scale.pixels(line.y1);
+        const int x2 = scale.pixels(line.x2);
+        const int y2 = scale.pixels(line.y2);
         // A line of some width grows right and down from its place, as the stored layout means it.
         RECT band{x1, y1, std::max(x1, x2) + (x1 == x2 ? width : 0),
                   std::max(y1, y2) + (y1 == y2 ? width : 0)};

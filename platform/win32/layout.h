@@ -1,5 +1,6 @@
 // A window's stored layout as data: each control's kind, name, place and size in twips, and the
-// settings that differ from the defaults. Controls lays a table out on a window for a DPI.
+// settings that differ from the defaults. Controls lays a table out on a window for a DPI and the
+// user's message font.
 #pragma once
 
 #include <windows.h>
@@ -8,12 +9,14 @@
 #include <span>
 #include <vector>
 
+#include "platform/runtime/layout_scale.h"
 #include "platform/types/colour_value.h"
 
 namespace trelumo {
 
-/// Twips (1/1440 inch) in pixels at a DPI: 15 twips to the pixel at 96 dpi.
-int pixels_from_twips(int twips, UINT dpi);
+/// The scale of a stored layout at a DPI, for the user's message font (Settings > Accessibility >
+/// Text size) at that DPI.
+LayoutScale layout_scale_for(UINT dpi);
 
 enum class ControlKind { label, text_field, picture, picture_box, push_button };
 
@@ -65,8 +68,12 @@ public:
     /// never need.
     void make_tooltips(HWND under_mouse);
 
-    /// Places and sizes the controls, and makes their fonts and pictures, for a DPI.
+    /// Places and sizes the controls, and makes their fonts and pictures, for a DPI and the
+    /// user's message font as it is now.
     void lay_out(UINT dpi);
+
+    /// The scale they are laid out at.
+    const LayoutScale& scale() const { return scale_; }
 
     HWND operator[](int id) const { return GetDlgItem(parent_, id); }
 
@@ -102,6 +109,7 @@ private:
     HWND parent_ = nullptr;
     HWND tooltips_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    LayoutScale scale_{USER_DEFAULT_SCREEN_DPI};
     std::vector<Entry> entries_;
     std::map<const Font*, HFONT> fonts_;
 };
@@ -114,10 +122,10 @@ namespace trelumo {
 struct LineLayout {
     int x1, y1, x2, y2;
     ColourValue colour;
-    int width;  // pixels at 96 dpi
+    int width;  // pixels at 96 dpi, for the layout's own font
 };
 
 /// Draws lines in table order, each later one over the earlier ones.
-void draw_lines(HDC dc, std::span<const LineLayout> lines, UINT dpi);
+void draw_lines(HDC dc, std::span<const LineLayout> lines, const LayoutScale& scale);
 
 }  // namespace trelumo

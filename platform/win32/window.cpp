@@ -99,8 +99,8 @@ void Window::create(const Frame& frame, const std::string& title) {
 }
 
 SIZE Window::frame_size(const Frame& frame, UINT dpi) {
-    RECT bounds{0, 0, pixels_from_twips(frame.client_width, dpi),
-                pixels_from_twips(frame.client_height, dpi)};
+    const LayoutScale scale = layout_scale_for(dpi);
+    RECT bounds{0, 0, scale.pixels(frame.client_width), scale.pixels(frame.client_height)};
     AdjustWindowRectExForDpi(&bounds, frame.style, frame.menu != nullptr, frame.ex_style, dpi);
     return {bounds.right - bounds.left, bounds.bottom - bounds.top};
 }
@@ -143,12 +143,18 @@ LRESULT Window::handle_message(UINT message, WPARAM w, LPARAM l) {
             break;
         case WM_DPICHANGED: {
             const auto* suggested = reinterpret_cast<const RECT*>(l);
-            dpi_changed(HIWORD(w));
+            layout_changed(HIWORD(w));
             SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
                          suggested->right - suggested->left, suggested->bottom - suggested->top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
             return 0;
         }
+        case WM_SETTINGCHANGE:
+            if (w == SPI_SETNONCLIENTMETRICS) {
+                resize_client(frame_, dpi());
+                layout_changed(dpi());
+            }
+            break;
         default:
             break;
     }

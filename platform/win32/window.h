@@ -52,8 +52,9 @@ protected:
     /// A window's own messages; what it does not handle goes to DefDlgProc through here.
     virtual LRESULT handle_message(UINT message, WPARAM w, LPARAM l);
 
-    /// The window moved to a monitor of another DPI: its controls are to be laid out again.
-    virtual void dpi_changed(UINT /*dpi*/) {}
+    /// The window moved to a monitor of another DPI, or the user chose another message font:
+    /// its controls are to be laid out again, for the DPI given.
+    virtual void layout_changed(UINT /*dpi*/) {}
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);

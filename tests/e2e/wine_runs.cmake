@@ -49,3 +49,4 @@ foreach(scenario ${e2e_scenarios} windows_screen_reader)
         RESOURCE_LOCK wine_desktop
         ENVIRONMENT "${TRELUMO_WINE_ENVIRONMENT};TRELUMO_EXE=$<TARGET_FILE:trelumo_exe>;WINDOWS_PROBE=$<TARGET_FILE:windows_probe>;SCREEN_PROBE=${TRELUMO_SCREEN_PROBE};E2E_OUTPUT=${e2e_output};TRELUMO_ICONS=${PROJECT_SOURCE_DIR}/resources/icons")
 endforeach()
+set_tests_properties(e2e_wine_large_text PROPERTIES TIMEOUT 900)

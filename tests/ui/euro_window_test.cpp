@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
+#include <QFontInfo>
 #include <QHash>
 #include <QImage>
 #include <QMenu>
@@ -427,6 +428,27 @@ private slots:
         type(QStringLiteral("166"));
         tab();
         QCOMPARE(text_euro()->text(), QStringLiteral("1,00"));
+    }
+
+    // State: the window open at the default font. Action: its font made twice as large, as the
+    // application font the user chose reaches it. Expected: the window grows with it, "Pesetas:"
+    // still fits its label, and the window shrinks back with the font.
+    void follows_its_font_while_it_runs() {
+        const QFont normal = window()->font();
+        const QSize drawn = window()->centralWidget()->size();
+        QFont larger = normal;
+        larger.setPixelSize(QFontInfo(normal).pixelSize() * 2);
+        window()->setFont(larger);
+        const QSize grown = window()->centralWidget()->size();
+        const auto* label = window()->findChild<QLabel*>(QStringLiteral("Label2"));
+        const int caption = label->fontMetrics().horizontalAdvance(label->text());
+        const int room = label->width();
+        window()->setFont(normal);
+        qInfo("window %dx%d, at twice the font %dx%d; Pesetas: %d pixels in %d", drawn.width(),
+              drawn.height(), grown.width(), grown.height(), caption, room);
+        QVERIFY(grown.width() >= 2 * drawn.width() && grown.height() >= 2 * drawn.height());
+        QVERIFY(caption < room);
+        QCOMPARE(window()->centralWidget()->size(), drawn);
     }
 
     void the_fields_have_their_labels_as_accessible_names() {

@@ -20,7 +20,8 @@ AboutWindow::AboutWindow(QWidget* parent)
     // Painted in the face of dialogs, the window's ground; the texts coloured in its stored
     // layout keep their colours where they read on it.
     new trelumo::ThemeColours(this, trelumo::button_face_colour);
-    setFixedSize(size());
+    layout_.emplace(this, size());
+    setFixedSize(layout_->lay_out());
     setAttribute(Qt::WA_QuitOnClose, true);
     connect(ui_->cmdOK, &QPushButton::clicked, this,
             [this] { trelumo::event_dispatch::run([this] { cmdOK_Click(); }); });
@@ -49,6 +50,11 @@ bool AboutWindow::GetKeyValue(const trelumo::registry::KeyHandle& KeyRoot,
 
 void AboutWindow::reject() {
     trelumo::event_dispatch::run([this] { cmdOK_Click(); });
+}
+
+void AboutWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::FontChange && layout_) setFixedSize(layout_->lay_out());
 }
 
 void AboutWindow::closeEvent(QCloseEvent* event) {

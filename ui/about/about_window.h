@@ -2,8 +2,10 @@
 
 #include <QDialog>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "platform/qt/stored_layout.h"
 #include "platform/registry/registry.h"
 
 namespace Ui {
@@ -30,7 +32,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     std::unique_ptr<Ui::frmAbout> ui_;
+    std::optional<trelumo::StoredLayout> layout_;
 };

@@ -7,6 +7,7 @@
 #include "platform/qt/application_object.h"
 #include "platform/qt/form.h"
 #include "platform/qt/keystrokes.h"
+#include "platform/qt/stored_layout.h"
 #include "platform/qt/theme_colours.h"
 #include "platform/qt/window_placement.h"
 #include "platform/runtime/application.h"
@@ -36,7 +37,8 @@ EuroWindow::EuroWindow(const trelumo::Separators& separators, QWidget* parent)
       fields_(*this, conversion_) {
     ui_->setupUi(this);
     theme_colours_ = new trelumo::ThemeColours(this, window_background);
-    resize(ui_->centralwidget->baseSize() + QSize(0, menuBar()->sizeHint().height()));
+    layout_.emplace(ui_->centralwidget, ui_->centralwidget->baseSize());
+    fit_to_layout();
     theme_colours_->set_background(this, QPalette::Window, window_background);
     setAutoFillBackground(true);
     ui_->result->setBackgroundRole(QPalette::Base);
@@ -65,6 +67,15 @@ void EuroWindow::connect_events() {
                                          [this] { fields_.text_euro_LostFocus(); }});
     focus_events_.watch(ui_->text_pts, {[this] { fields_.text_pts_GotFocus(); },
                                         [this] { fields_.text_pts_LostFocus(); }});
+}
+
+void EuroWindow::fit_to_layout() {
+    resize(layout_->lay_out() + QSize(0, menuBar()->sizeHint().height()));
+}
+
+void EuroWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::FontChange && layout_) fit_to_layout();
 }
 
 void EuroWindow::showEvent(QShowEvent* event) {

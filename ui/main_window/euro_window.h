@@ -9,10 +9,12 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 
 #include "core/amount_fields.h"
 #include "core/conversion.h"
 #include "platform/qt/focus_events.h"
+#include "platform/qt/stored_layout.h"
 
 namespace Ui {
 class euro;
@@ -36,9 +38,11 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void connect_events();
+    void fit_to_layout();
     AmountEdit* field(trelumo::AmountField field) const;
 
     std::string text(trelumo::AmountField field) const override;
@@ -50,6 +54,7 @@ private:
     void set_arrow_visible(trelumo::Arrow arrow, bool visible) override;
 
     std::unique_ptr<Ui::euro> ui_;
+    std::optional<trelumo::StoredLayout> layout_;
     trelumo::Conversion conversion_;
     trelumo::AmountFields fields_;
     trelumo::FocusEvents focus_events_;

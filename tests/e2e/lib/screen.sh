@@ -36,9 +36,13 @@ shoot_window() {
     fi
 }
 
-# Pixels from twips, 15 twips to the pixel.
+# How much larger than drawn, in thousandths, the windows are shown: at 1000, 15 twips to the
+# pixel (96 dpi and a font no larger than the layout's own).
+layout_scale=1000
+
+# Pixels from twips, at the layout's scale, rounded to the nearest.
 px() {
-    echo $(($1 / 15))
+    echo $((($1 * layout_scale + 7500) / 15000))
 }
 
 # Where the client area starts below the menu bar of the main window's screenshot. Qt ends its
@@ -118,9 +122,16 @@ check_nothing() {
 # pixels on each side (a field's frame), shows exactly TEXT. For Trelumo.exe the text is drawn
 # by Windows itself, with the same options, on the background at the rectangle's corner.
 check_text() {
-    local what=$1 shot=$2 text=$3 x y w h inset=${8:-0} options=("${@:9}")
+    local x y w h inset=${8:-0}
     read -r x y w h < <(control_rect "$4" "$5" "$6" "$7")
-    x=$((x + inset)) y=$((y + inset)) w=$((w - 2 * inset)) h=$((h - 2 * inset))
+    check_text_at "$1" "$2" "$3" $((x + inset)) $((y + inset)) $((w - 2 * inset)) \
+        $((h - 2 * inset)) "${@:9}"
+}
+
+# check_text_at WHAT SHOT TEXT X Y W H (pixels) [probe options]: the same, in a region of the
+# screenshot.
+check_text_at() {
+    local what=$1 shot=$2 text=$3 x=$4 y=$5 w=$6 h=$7 options=("${@:8}")
     if [ "$program_platform" = wine ]; then
         local drawn="$session_dir/text.bmp"
         rm -f "$drawn"

@@ -35,9 +35,9 @@ wayland_user_prefix() {
               PATH="$PATH" LANG=C.UTF-8)
     [ -z "${WAYLAND_DISPLAY:-}" ] ||
         as_user+=(WAYLAND_DISPLAY="$WAYLAND_DISPLAY" SWAYSOCK="$SWAYSOCK")
-    # The desktop's theme, as a test gives it (lib/themes.sh).
+    # The desktop's theme and text size, as a test gives them (lib/themes.sh, large_text.sh).
     local setting
-    for setting in QT_QPA_PLATFORMTHEME GTK_THEME XDG_CONFIG_HOME; do
+    for setting in QT_QPA_PLATFORMTHEME GTK_THEME XDG_CONFIG_HOME QT_FONT_DPI; do
         [ -z "${!setting:-}" ] || as_user+=("$setting=${!setting}")
     done
     [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] ||

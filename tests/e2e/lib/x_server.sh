@@ -3,13 +3,15 @@
 # returns. Sourced by the end-to-end tests and the benchmarks.
 
 x_server_pid=
+# The screen's size and depth; a test whose windows grow large makes it larger.
+x_screen=${x_screen:-1024x768x24}
 
 # Starts Xvfb, waits until it takes clients, and exports DISPLAY. Its log and display number are
 # kept in the folder given (default: a new temporary one); stop_private_x_server ends it.
 start_private_x_server() {
     local folder=${1:-$(mktemp -d)}
     local display_file="$folder/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$display_file" \
+    Xvfb -displayfd 3 -screen 0 "$x_screen" -dpi 96 -nolisten tcp 3>"$display_file" \
         >"$folder/xvfb.log" 2>&1 &
     x_server_pid=$!
     local tries=0

@@ -7,8 +7,10 @@
 //                                              "x y w h", or "none"; KIND is dark, #rrggbb or
 //                                              not:#rrggbb
 //   screen_probe text SHOT X Y W H TEXT [font=FAMILY] [points=N] [bold] [colour=#rrggbb]
-//                                              succeeds when the region shows exactly TEXT, drawn
-//                                              in the toolkit's default font unless told
+//                    [background=#rrggbb]      succeeds when the region shows exactly TEXT, drawn
+//                                              in the toolkit's default font unless told, on the
+//                                              region's commonest colour unless told (a shaded
+//                                              button's face has none)
 //   screen_probe text SHOT X Y W H TEXT drawn=PICTURE
 //                                              the same, with TEXT as the program's own platform
 //                                              drew it in PICTURE
@@ -59,6 +61,7 @@ QRect region_of(const QStringList& args, int first) {
 int text_command(const QImage& shot, const QStringList& args) {
     QFont font = QApplication::font();
     QRgb colour = qRgb(0, 0, 0);
+    std::optional<QRgb> background;
     QImage drawn;
     for (const QString& option : args.mid(8)) {
         if (option.startsWith(QLatin1String("drawn=")))
@@ -71,6 +74,8 @@ int text_command(const QImage& shot, const QStringList& args) {
             font.setBold(true);
         else if (option.startsWith(QLatin1String("colour=")))
             colour = QColor(option.mid(7)).rgb();
+        else if (option.startsWith(QLatin1String("background=")))
+            background = QColor(option.mid(11)).rgb();
         else
             return usage();
     }
@@ -78,7 +83,7 @@ int text_command(const QImage& shot, const QStringList& args) {
     const QRect region = region_of(args, 3);
     const auto match = args.size() == 9 && args[8].startsWith(QLatin1String("drawn="))
                            ? probe::match_drawn_text(shot, region, drawn)
-                           : probe::match_text(shot, region, text, font, colour);
+                           : probe::match_text(shot, region, text, font, colour, background);
     if (match.matches) return 0;
     say(QStringLiteral("the region does not show \"%1\": ink found %2, text drawn %3x%4, %5")
             .arg(text, box_text(match.shown))

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <optional>
 
 namespace probe {
 
@@ -20,7 +21,7 @@ struct TextMatch {
 };
 
 TextMatch match_text(const QImage& shot, const QRect& region, const QString& text,
-                     const QFont& font, QRgb colour);
+                     const QFont& font, QRgb colour, std::optional<QRgb> background = {});
 
 /// The same, with the text as drawn by the program's platform on a plain background.
 TextMatch match_drawn_text(const QImage& shot, const QRect& region, const QImage& picture);

@@ -57,7 +57,7 @@ LRESULT AboutWindow::handle_message(UINT message, WPARAM w, LPARAM l) {
         case WM_PAINT: {
             PAINTSTRUCT paint;
             const HDC dc = BeginPaint(hwnd(), &paint);
-            trelumo::draw_lines(dc, frmabout_layout::lines, dpi());
+            trelumo::draw_lines(dc, frmabout_layout::lines, controls_.scale());
             EndPaint(hwnd(), &paint);
             return 0;
         }
@@ -77,7 +77,7 @@ LRESULT AboutWindow::handle_message(UINT message, WPARAM w, LPARAM l) {
     return Window::handle_message(message, w, l);
 }
 
-void AboutWindow::dpi_changed(UINT dpi) {
+void AboutWindow::layout_changed(UINT dpi) {
     controls_.lay_out(dpi);
     InvalidateRect(hwnd(), nullptr, TRUE);
 }

@@ -22,7 +22,7 @@ public:
 
 private:
     LRESULT handle_message(UINT message, WPARAM w, LPARAM l) override;
-    void dpi_changed(UINT dpi) override;
+    void layout_changed(UINT dpi) override;
 
     trelumo::Controls controls_;
 };

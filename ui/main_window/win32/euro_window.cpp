@@ -90,7 +90,7 @@ LRESULT EuroWindow::handle_message(UINT message, WPARAM w, LPARAM l) {
     return Window::handle_message(message, w, l);
 }
 
-void EuroWindow::dpi_changed(UINT dpi) {
+void EuroWindow::layout_changed(UINT dpi) {
     controls_.lay_out(dpi);
 }
 

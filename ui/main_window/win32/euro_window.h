@@ -29,7 +29,7 @@ public:
 
 private:
     LRESULT handle_message(UINT message, WPARAM w, LPARAM l) override;
-    void dpi_changed(UINT dpi) override;
+    void layout_changed(UINT dpi) override;
     void connect_events();
     trelumo::AmountEdit& field(trelumo::AmountField field);
     const trelumo::AmountEdit& field(trelumo::AmountField field) const;
