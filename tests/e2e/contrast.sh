@@ -75,12 +75,11 @@ check_about_window() {
     check_control_contrast "cmdOK" "$shot" 4 "${cmdOK[@]}"
 }
 
-# The client area is the bottom of the window, below its menu bar, whatever the theme draws.
+# The client area is the bottom of the window, below its menu bar, whatever the theme draws; the
+# layout grows with the theme's font.
 shot_of_main_window() {
-    local height
     screenshot "$main_window" "$1"
-    read -r _ height < <(probe size "$1")
-    client_top=$((height - $(px "${main_client[1]}")))
+    find_main_window_layout "$1"
 }
 
 open_about_window() {

@@ -96,11 +96,8 @@ for setting in "${settings[@]}"; do
     press Tab
     shot="$E2E_OUTPUT/large_text_${percent}_${dpi}_euro.png"
     screenshot "$main_window" "$shot"
+    find_main_window_layout "$shot"
     read -r width height < <(probe size "$shot")
-    # The client area, 385 x 121 pixels as drawn, tells how much the layout has grown; the menu
-    # bar is above it.
-    layout_scale=$(((width * 1000 + 192) / 385))
-    client_top=$((height - $(px "${main_client[1]}")))
     echo "# $at: main window ${width} x $((height - client_top)), layout x $layout_scale/1000"
     # Label1 and Label2 reach into the fields below them: their texts are looked for above.
     check_whole "Label1 $at" "$shot" "Euros:" "${Label1[@]:0:3}" \

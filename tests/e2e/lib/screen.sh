@@ -45,6 +45,15 @@ px() {
     echo $((($1 * layout_scale + 7500) / 15000))
 }
 
+# The layout's scale and where the client area starts, from a screenshot of the main window: its
+# client area, 385 x 121 pixels as drawn, grows with the user's font; the menu bar is above it.
+find_main_window_layout() {
+    local width height
+    read -r width height < <(probe size "$1")
+    layout_scale=$(((width * 1000 + 192) / 385))
+    client_top=$((height - $(px "${main_client[1]}")))
+}
+
 # Where the client area starts below the menu bar of the main window's screenshot. Qt ends its
 # menu bar with a line: the row after it, the first row across the whole width in one colour other
 # than the window's background (the colour of its bottom row). Windows may draw the menu bar in
