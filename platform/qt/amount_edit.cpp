@@ -33,6 +33,7 @@ bool is_edit(const QEvent* event) {
 }  // namespace
 
 AmountEdit::AmountEdit(QWidget* parent) : QLineEdit(parent) {
+    setFocusPolicy(Qt::TabFocus);  // a click's focus is given by the mouse handlers below
     setMaxLength(std::numeric_limits<int>::max());
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (!editing_) emptied_.written(text.isEmpty());
@@ -93,6 +94,7 @@ void AmountEdit::keyPressEvent(QKeyEvent* event) {
 
 void AmountEdit::focusInEvent(QFocusEvent* event) {
     focused_by_click_ = event->reason() == Qt::MouseFocusReason;
+    focus_on_release_ = false;
     QLineEdit::focusInEvent(event);
     // A move between the fields selects anew in GotFocus, which runs after this.
     if (kept_ && kept_->text == text()) restore(*kept_);
@@ -105,6 +107,14 @@ void AmountEdit::focusOutEvent(QFocusEvent* event) {
 }
 
 void AmountEdit::mousePressEvent(QMouseEvent* event) {
+    if (!hasFocus()) {
+        if (event->button() == Qt::LeftButton) {
+            focus_on_release_ = true;
+            event->accept();
+            return;
+        }
+        setFocus(Qt::MouseFocusReason);
+    }
     const bool primary_paste =
         event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection();
     if (primary_paste || (focused_by_click_ && event->button() == Qt::LeftButton)) {
@@ -115,7 +125,7 @@ void AmountEdit::mousePressEvent(QMouseEvent* event) {
 }
 
 void AmountEdit::mouseMoveEvent(QMouseEvent* event) {
-    if (focused_by_click_) {
+    if (focused_by_click_ || focus_on_release_) {
         event->accept();
         return;
     }
@@ -123,6 +133,12 @@ void AmountEdit::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void AmountEdit::mouseReleaseEvent(QMouseEvent* event) {
+    if (focus_on_release_ && event->button() == Qt::LeftButton) {
+        setFocus(Qt::MouseFocusReason);
+        focused_by_click_ = false;  // this release ends the click that brought the focus
+        event->accept();
+        return;
+    }
     const bool primary_paste =
         event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection();
     if (primary_paste) {

@@ -10,6 +10,11 @@
 ///
 /// - The keypad's decimal key types the locale's decimal separator.
 /// - A click that brings the focus into the field keeps the selection its GotFocus made.
+/// - A left click brings the focus in as the button comes up, not as it goes down: a screen reader
+///   told of the press before the field has the focus takes the press for what it is, and says the
+///   field's name and hint when the focus comes. Told of a press on a field focused already, Orca
+///   takes the field as the focus without a word, and says nothing of it when its focus event
+///   follows. Other buttons bring the focus in as they go down, as a line edit's do.
 /// - The selection (or the caret) survives a trip of the focus away and back that does not bring
 ///   it to another field: the menu bar, a menu command, another window or program. The line edit
 ///   would otherwise drop it when the menu bar takes the focus, and the next keystroke would be
@@ -52,6 +57,7 @@ private:
 
     QString decimal_separator_ = QStringLiteral(",");
     bool focused_by_click_ = false;
+    bool focus_on_release_ = false;  // a left button went down on the field without the focus
     bool editing_ = false;           // a user's edit is being handled
     std::optional<Selection> kept_;  // as the focus left
     trelumo::EmptiedText<Selection> emptied_;

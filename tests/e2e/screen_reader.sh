@@ -35,7 +35,7 @@ for move in "${moves[@]}"; do
     fi
     if [ "$moves_by" = click ]; then
         read -r x y w h < <(control_rect "${text_pts[@]}")
-        click_window "$main_window" $((x + w / 2)) $((y + h / 2))
+        click_heard "$main_window" $((x + w / 2)) $((y + h / 2))
     else
         press "$moves_by"
     fi

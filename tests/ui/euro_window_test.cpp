@@ -214,8 +214,20 @@ private slots:
         type(QStringLiteral("500"));
         QTest::mouseClick(text_euro(), Qt::LeftButton);
         QCOMPARE(QApplication::focusWidget(), text_euro());
-        QCOMPARE(text_euro()->text(), QStringLiteral("3,01"));
+        QTRY_COMPARE(text_euro()->text(), QStringLiteral("3,01"));  // GotFocus runs queued
         QVERIFY(fully_selected(text_euro()));
+    }
+
+    // A screen reader told of the press before the field has the focus says the field's name when
+    // the focus comes.
+    void a_left_click_brings_the_focus_in_as_its_button_comes_up() {
+        type(QStringLiteral("1"));
+        QTest::mousePress(text_pts(), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), text_euro());
+        QTest::mouseRelease(text_pts(), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), text_pts());
+        QTRY_COMPARE(text_pts()->text(), QStringLiteral("166"));
+        QVERIFY(fully_selected(text_pts()));
     }
 
     void a_letter_empties_the_field_which_then_takes_digits_again() {

@@ -42,6 +42,19 @@ wait_to_hear() {
     done
 }
 
+# click_heard WINDOW X Y: a left click as a user makes it, its button held down until Orca has
+# taken in the press and let go after. A click of no length is often missed by the accessibility
+# bus, and then Orca hears of no click at all. Orca stops speech for the press ("--" in the log):
+# what the user hears of the click is what it says after that, and the next check reads from there.
+click_heard() {
+    xdotool mousemove --window "$1" "$2" "$3" mousedown 1
+    if wait_to_hear "--"; then
+        heard_from=$(awk -v from="$heard_from" 'NR > from && $0 == "--" { print NR; exit }' \
+            "$speech_log")
+    fi
+    xdotool mouseup 1
+}
+
 # check_heard WHAT LINE...: Orca says the lines in this order, among others, and goes on to the
 # last of them without being stopped ("--" in the log) after the first. The next check reads
 # what it says after this.
