@@ -140,6 +140,10 @@ LRESULT Window::handle_message(UINT message, WPARAM w, LPARAM l) {
             return 0;
         case WM_SETTINGCHANGE:
             if (w == SPI_SETHIGHCONTRAST) follow_colours();
+            if (w == SPI_SETNONCLIENTMETRICS) {
+                resize_client(frame_, dpi());
+                layout_changed(dpi());
+            }
             break;
         case WM_DPICHANGED: {
             const auto* suggested = reinterpret_cast<const RECT*>(l);
@@ -149,12 +153,6 @@ LRESULT Window::handle_message(UINT message, WPARAM w, LPARAM l) {
                          SWP_NOZORDER | SWP_NOACTIVATE);
             return 0;
         }
-        case WM_SETTINGCHANGE:
-            if (w == SPI_SETNONCLIENTMETRICS) {
-                resize_client(frame_, dpi());
-                layout_changed(dpi());
-            }
-            break;
         default:
             break;
     }
