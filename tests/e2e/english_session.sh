@@ -5,11 +5,6 @@ set -euo pipefail
 test_name=english_session
 source "$(dirname "$0")/lib/e2e.sh"
 
-# The windows titled as the program, other than its main window: its message boxes.
-message_boxes() {
-    windows_named '^Trelumo$' | grep -vx "$main_window" || true
-}
-
 # Waits, ten seconds at most, for a message box, and prints its texts with no blank lines, in
 # the order of sort (the toolkits order a box's controls differently).
 texts_of_message_box() {

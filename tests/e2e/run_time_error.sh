@@ -7,35 +7,18 @@ set -euo pipefail
 test_name=run_time_error
 source "$(dirname "$0")/lib/e2e.sh"
 
-# The windows titled as the program, other than its main window: the error reports.
-report_windows() {
-    windows_named '^Trelumo$' | grep -vx "$main_window" || true
-}
-reports() {
-    report_windows | grep -c . || true
-}
-
-# Waits, ten seconds at most, until the reports shown compare with a number: wait_for_reports -ge 1.
-wait_for_reports() {
-    local tries=0
-    until [ "$(reports)" "$1" "$2" ]; do
-        ((++tries < 200)) || return 1
-        sleep 0.05
-    done
-}
-
 start_x_server
 start_trelumo
 
 type_text "1$(printf '0%.0s' {1..307})"
 press Tab
-if wait_for_reports -ge 1; then
+if wait_for_message_boxes -ge 1; then
     sleep 0.5  # a second report would come now, or (a modal box) once this one is closed
-    check_equal "reports shown" 1 "$(reports)"
-    close_message_box "$(report_windows | head -n1)"
-    wait_for_reports -eq 0 || true
+    check_equal "reports shown" 1 "$(message_box_count)"
+    close_message_box "$(message_boxes | head -n1)"
+    wait_for_message_boxes -eq 0 || true
     sleep 1  # a second report, modal, would come once the first is closed
-    check_equal "reports shown once it is closed" 0 "$(reports)"
+    check_equal "reports shown once it is closed" 0 "$(message_box_count)"
 else
     fail "no report of the error"
 fi

@@ -74,6 +74,25 @@ as_session_user() {
     fi
 }
 
+# The windows titled as the program, other than its main window: its message boxes, one a line.
+message_boxes() {
+    windows_named '^Trelumo$' | grep -vx "$main_window" || true
+}
+
+message_box_count() {
+    message_boxes | grep -c . || true
+}
+
+# Waits, ten seconds at most, until the number of message boxes shown compares with a number:
+# wait_for_message_boxes -ge 1.
+wait_for_message_boxes() {
+    local tries=0
+    until [ "$(message_box_count)" "$1" "$2" ]; do
+        ((++tries < 200)) || return 1
+        sleep 0.05
+    done
+}
+
 # Prints the texts of the message boxes titled TITLE, their message and their buttons, one a
 # line; fails when there is none. The Linux program's are read through the accessibility bus.
 message_texts() {
