@@ -12,7 +12,7 @@ int code_point_count(std::string_view text) {
     const auto starts_code_point = [](char c) {
         return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     };
-    return static_cast<int>(std::ranges::count_if(text, starts_code_point));
+    return static_cast<int>(std::count_if(text.begin(), text.end(), starts_code_point));
 }
 
 Currency currency_of(AmountField field) {

@@ -28,7 +28,8 @@ bool is_word(std::string_view unit) {
 
 bool same_letters(std::string_view text, std::string_view unit) {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    return std::ranges::equal(text, unit, {}, lower);
+    return std::equal(text.begin(), text.end(), unit.begin(), unit.end(),
+                      [&](char a, char b) { return lower(a) == lower(b); });
 }
 
 bool starts_with_unit(std::string_view text, std::string_view unit) {
