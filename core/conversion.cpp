@@ -99,7 +99,8 @@ bool Conversion::is_beginning(Currency currency, std::string_view text) const {
     const auto amount_with = [&](std::string_view more) {
         return amount(currency, std::string(text).append(more)).has_value();
     };
-    if (amount_with("") || amount_with("0") || amount_with("00") || amount_with("000")) return true;
+    if (amount(currency, text) || amount_with("0") || amount_with("00") || amount_with("000"))
+        return true;
     for (const std::string_view unit : units_of(currency)) {
         for (std::size_t typed = 1; is_word(unit) && typed < unit.size(); ++typed) {
             if (!ends_with_unit(text, unit.substr(0, typed))) continue;

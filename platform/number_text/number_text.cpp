@@ -133,6 +133,9 @@ Pattern read_pattern(std::string_view text) {
 }  // namespace
 
 std::string_view without_blanks_around(std::string_view text) {
+    // Every blank is either ASCII and at most a space, or begins and ends with non-ASCII bytes.
+    const auto visible_ascii = [](char c) { return c > ' ' && c < 0x7F; };
+    if (!text.empty() && visible_ascii(text.front()) && visible_ascii(text.back())) return text;
     for (bool trimmed = true; trimmed;) {
         trimmed = false;
         for (const std::string_view blank : blanks) {
