@@ -213,4 +213,13 @@ std::unique_ptr<QApplication> make_application(int& argc, char** argv) {
     return std::make_unique<QApplication>(argc, argv);
 }
 
+int run_until_the_end() {
+    const int status = QApplication::exec();
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
+}
+
 }  // namespace trelumo
