@@ -1,0 +1,280 @@
+// The page's DOM as its C++ code uses it (platform/web/dom.h): elements made, changed and listened
+// to by number. Texts cross as UTF-8. Nothing here decides anything: each event goes to the C++
+// listener, which answers whether it handled it; a handled event does nothing more in the browser.
+mergeInto(LibraryManager.library, {
+  // 0: the window, 1: the document; the rest as they are made or found.
+  $dom__postset: 'dom.elements.push(window, document);',
+  $dom: {
+    elements: [],
+    free: [],
+    // Each element has one number, however often it is found.
+    add: function (element) {
+      var known = dom.elements.indexOf(element);
+      if (known >= 0) return known;
+      var id = dom.free.length ? dom.free.pop() : dom.elements.length;
+      dom.elements[id] = element;
+      return id;
+    },
+    text: function (pointer) {
+      return UTF8ToString(pointer);
+    },
+    // A copy in the module's memory, which the caller frees.
+    copy: function (text) {
+      return allocateUTF8(text === undefined || text === null ? '' : String(text));
+    },
+    modifiers: function (event) {
+      return (event.ctrlKey ? 1 : 0) | (event.altKey ? 2 : 0) | (event.shiftKey ? 4 : 0) |
+             (event.metaKey ? 8 : 0) | (event.repeat ? 16 : 0) |
+             ((event.button === undefined ? 0 : event.button + 1) << 8) |
+             (event.pointerType === 'touch' || event.type.startsWith('touch') ? 1 << 16 : 0) |
+             (event.isComposing ? 1 << 17 : 0);
+    },
+  },
+
+  web_element__deps: ['$dom'],
+  web_element: function (id_pointer) {
+    var element = document.getElementById(dom.text(id_pointer));
+    return element ? dom.add(element) : -1;
+  },
+
+  web_create__deps: ['$dom'],
+  web_create: function (tag) {
+    return dom.add(document.createElement(dom.text(tag)));
+  },
+
+  web_append__deps: ['$dom'],
+  web_append: function (parent, child) {
+    dom.elements[parent].appendChild(dom.elements[child]);
+  },
+
+  web_remove__deps: ['$dom'],
+  web_remove: function (id) {
+    var element = dom.elements[id];
+    if (element && element.remove) element.remove();
+    dom.elements[id] = null;
+    dom.free.push(id);
+  },
+
+  web_set_attribute__deps: ['$dom'],
+  web_set_attribute: function (id, name, value) {
+    dom.elements[id].setAttribute(dom.text(name), dom.text(value));
+  },
+
+  web_remove_attribute__deps: ['$dom'],
+  web_remove_attribute: function (id, name) {
+    dom.elements[id].removeAttribute(dom.text(name));
+  },
+
+  web_set_style__deps: ['$dom'],
+  web_set_style: function (id, property, value) {
+    dom.elements[id].style.setProperty(dom.text(property), dom.text(value));
+  },
+
+  web_set_text__deps: ['$dom'],
+  web_set_text: function (id, text) {
+    dom.elements[id].textContent = dom.text(text);
+  },
+
+  // The text as a new text node: a live region tells of it even when the text is the same.
+  web_replace_text__deps: ['$dom'],
+  web_replace_text: function (id, text) {
+    dom.elements[id].replaceChildren(document.createTextNode(dom.text(text)));
+  },
+
+  web_value__deps: ['$dom'],
+  web_value: function (id) {
+    return dom.copy(dom.elements[id].value);
+  },
+
+  web_set_value__deps: ['$dom'],
+  web_set_value: function (id, text) {
+    dom.elements[id].value = dom.text(text);
+  },
+
+  // Start, end and whether the caret is at the start, in UTF-16 code units.
+  web_selection__deps: ['$dom'],
+  web_selection: function (id, out) {
+    var element = dom.elements[id];
+    HEAP32[out >> 2] = element.selectionStart;
+    HEAP32[(out >> 2) + 1] = element.selectionEnd;
+    HEAP32[(out >> 2) + 2] = element.selectionDirection === 'backward' ? 1 : 0;
+  },
+
+  web_select__deps: ['$dom'],
+  web_select: function (id, start, end, backward) {
+    dom.elements[id].setSelectionRange(start, end, backward ? 'backward' : 'forward');
+  },
+
+  // Puts text in place of the selection, as typing it would, and tells the listeners of the input.
+  web_insert__deps: ['$dom'],
+  web_insert: function (id, text) {
+    var element = dom.elements[id];
+    element.setRangeText(dom.text(text), element.selectionStart, element.selectionEnd, 'end');
+    element.dispatchEvent(new InputEvent('input', {inputType: 'insertText'}));
+  },
+
+  web_tag__deps: ['$dom'],
+  web_tag: function (id) {
+    return dom.copy(dom.elements[id].tagName.toLowerCase());
+  },
+
+  web_closest__deps: ['$dom'],
+  web_closest: function (id, selector) {
+    var element = dom.elements[id];
+    var found = element && element.closest ? element.closest(dom.text(selector)) : null;
+    return found ? dom.add(found) : -1;
+  },
+
+  web_click__deps: ['$dom'],
+  web_click: function (id) {
+    dom.elements[id].click();
+  },
+
+  web_focus__deps: ['$dom'],
+  web_focus: function (id) {
+    dom.elements[id].focus({preventScroll: true});
+  },
+
+  web_has_focus__deps: ['$dom'],
+  web_has_focus: function (id) {
+    return document.activeElement === dom.elements[id];
+  },
+
+  web_body__deps: ['$dom'],
+  web_body: function () {
+    return dom.add(document.body);
+  },
+
+  web_focused__deps: ['$dom'],
+  web_focused: function () {
+    return dom.add(document.activeElement || document.body);
+  },
+
+  web_contains__deps: ['$dom'],
+  web_contains: function (outer, inner) {
+    return dom.elements[outer].contains(dom.elements[inner]);
+  },
+
+  // A keystroke sent to an element, as the keyboard would send it.
+  web_send_key__deps: ['$dom'],
+  web_send_key: function (id, key) {
+    var name = dom.text(key);
+    dom.elements[id].dispatchEvent(
+        new KeyboardEvent('keydown', {key: name, code: name, bubbles: true, cancelable: true}));
+  },
+
+  web_listen__deps: ['$dom'],
+  web_listen: function (id, type, listener) {
+    dom.elements[id].addEventListener(dom.text(type), function (event) {
+      var stack = stackSave();
+      var key = event.key !== undefined ? event.key : event.inputType;
+      var data = event.clipboardData ? event.clipboardData.getData('text/plain') : event.data;
+      var handled = _web_event(listener, allocateUTF8OnStack(event.type),
+                               allocateUTF8OnStack(key || ''),
+                               allocateUTF8OnStack(event.code || ''),
+                               allocateUTF8OnStack(data || ''),
+                               dom.modifiers(event),
+                               event.target instanceof Element ? dom.add(event.target) : id);
+      stackRestore(stack);
+      if (handled) {
+        event.preventDefault();
+        event.stopPropagation();
+      }
+    });
+  },
+
+  // Changes of the colour scheme, of forced colours and the like, as events of type "change".
+  web_listen_media__deps: ['$dom'],
+  web_listen_media: function (query, listener) {
+    window.matchMedia(dom.text(query)).addEventListener('change', function () {
+      var stack = stackSave();
+      _web_event(listener, allocateUTF8OnStack('change'), 0, 0, 0, 0, 0);
+      stackRestore(stack);
+    });
+  },
+
+  web_media_matches__deps: ['$dom'],
+  web_media_matches: function (query) {
+    return window.matchMedia(dom.text(query)).matches;
+  },
+
+  // The decimal separator (decimal) or the group separator the browser writes numbers with in its
+  // language.
+  web_number_separator__deps: ['$dom'],
+  web_number_separator: function (decimal) {
+    var parts = new Intl.NumberFormat(navigator.language, {useGrouping: true})
+                    .formatToParts(1234567.5);
+    var wanted = decimal ? 'decimal' : 'group';
+    var part = parts.find(function (part) { return part.type === wanted; });
+    return dom.copy(part ? part.value : '');
+  },
+
+  web_clone_template__deps: ['$dom'],
+  web_clone_template: function (id, into) {
+    var template = document.getElementById(dom.text(id));
+    if (!template || !template.content) return 0;
+    dom.elements[into].appendChild(template.content.cloneNode(true));
+    return 1;
+  },
+
+  web_post: function (task) {
+    setTimeout(function () { _web_run_task(task); }, 0);
+  },
+
+  // The width and height of a text drawn in an element's font, in CSS pixels.
+  web_measure_text__deps: ['$dom'],
+  web_measure_text: function (id, text, out) {
+    var probe = document.createElement('span');
+    probe.style.position = 'absolute';
+    probe.style.visibility = 'hidden';
+    probe.style.whiteSpace = 'pre';
+    probe.textContent = dom.text(text);
+    dom.elements[id].appendChild(probe);
+    var box = probe.getBoundingClientRect();
+    HEAPF64[out >> 3] = box.width;
+    HEAPF64[(out >> 3) + 1] = box.height;
+    probe.remove();
+  },
+
+  // A CSS colour as the page draws it, 0xRRGGBB.
+  web_drawn_colour__deps: ['$dom'],
+  web_drawn_colour: function (id, property) {
+    var value = getComputedStyle(dom.elements[id]).getPropertyValue(dom.text(property));
+    var parts = value.match(/[\d.]+/g) || [0, 0, 0];
+    return (parts[0] << 16) | (parts[1] << 8) | (parts[2] | 0);
+  },
+
+  web_width__deps: ['$dom'],
+  web_width: function (id) {
+    return dom.elements[id].offsetWidth;
+  },
+
+  web_viewport_width: function () {
+    return document.documentElement.clientWidth;
+  },
+
+  web_show_modal__deps: ['$dom'],
+  web_show_modal: function (id) {
+    dom.elements[id].showModal();
+  },
+
+  // Closes the page's window where the browser lets a page do so (an installed app's window, one
+  // that a page opened); true when it is closing.
+  web_close_page: function () {
+    window.close();
+    return window.closed;
+  },
+
+  web_set_title: function (text) {
+    document.title = UTF8ToString(text);
+  },
+
+  web_keep_offline: function (script) {
+    if ('serviceWorker' in navigator && location.protocol.startsWith('http'))
+      navigator.serviceWorker.register(UTF8ToString(script)).catch(function () {});
+  },
+
+  web_reload: function () {
+    location.reload();
+  },
+});
