@@ -32,12 +32,14 @@ int web_contains(int outer, int inner);
 void web_send_key(int id, const char* key);
 void web_listen(int id, const char* type, int listener);
 void web_listen_media(const char* query, int listener);
+void web_observe_size(int id, int listener);
 int web_media_matches(const char* query);
 void web_post(int task);
-void web_measure_text(int id, const char* text, double* out);
+void web_extent(int id, double* out);
 unsigned web_drawn_colour(int id, const char* property);
 int web_width(int id);
 void web_show_modal(int id);
+void web_close_dialog(int id);
 int web_viewport_width();
 void web_set_title(const char* text);
 int web_close_page();
@@ -188,9 +190,9 @@ void Element::listen(std::string_view type, Listener listener) const {
     web_listen(id_, c(type).c_str(), keep(id_, std::move(listener)));
 }
 
-Element::Extent Element::measure_text(std::string_view text) const {
+Element::Extent Element::extent() const {
     double out[2] = {};
-    web_measure_text(id_, c(text).c_str(), out);
+    web_extent(id_, out);
     return {out[0], out[1]};
 }
 
@@ -206,8 +208,16 @@ void Element::show_modal() const {
     web_show_modal(id_);
 }
 
+void Element::observe_size(Listener listener) const {
+    web_observe_size(id_, keep(id_, std::move(listener)));
+}
+
 void Element::listen_media(std::string_view query, Listener listener) const {
     web_listen_media(c(query).c_str(), keep(id_, std::move(listener)));
+}
+
+void Element::close_dialog() const {
+    web_close_dialog(id_);
 }
 
 bool media_matches(std::string_view query) {

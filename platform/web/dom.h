@@ -91,22 +91,26 @@ public:
     void send_key(std::string_view key) const;
 
     void listen(std::string_view type, Listener listener) const;
+    /// Calls the listener each time the element's size changes.
+    void observe_size(Listener listener) const;
     /// Calls the listener each time a media query changes its answer, for as long as the element
     /// is in the page.
     void listen_media(std::string_view query, Listener listener) const;
 
-    /// The width and height, in CSS pixels, of a text in the element's font.
+    /// The width and height of the element's box, in CSS pixels.
     struct Extent {
         double width;
         double height;
     };
-    Extent measure_text(std::string_view text) const;
+    Extent extent() const;
     /// The element's width in CSS pixels, its border included.
     int width() const;
     /// A colour property as the page draws it: 0xRRGGBB.
     unsigned drawn_colour(std::string_view property) const;
     /// Opens a <dialog> element as a modal dialog: the rest of the page is inert until it closes.
     void show_modal() const;
+    /// Closes a <dialog> element; the focus goes back where it was before a modal one opened.
+    void close_dialog() const;
 
 private:
     explicit Element(int id) : id_(id) {}

@@ -217,23 +217,26 @@ mergeInto(LibraryManager.library, {
     return 1;
   },
 
+  // Calls the listener, with an event of type "resize", each time the element's size changes.
+  web_observe_size__deps: ['$dom'],
+  web_observe_size: function (id, listener) {
+    new ResizeObserver(function () {
+      var stack = stackSave();
+      _web_event(listener, allocateUTF8OnStack('resize'), 0, 0, 0, 0, id);
+      stackRestore(stack);
+    }).observe(dom.elements[id]);
+  },
+
   web_post: function (task) {
     setTimeout(function () { _web_run_task(task); }, 0);
   },
 
-  // The width and height of a text drawn in an element's font, in CSS pixels.
-  web_measure_text__deps: ['$dom'],
-  web_measure_text: function (id, text, out) {
-    var probe = document.createElement('span');
-    probe.style.position = 'absolute';
-    probe.style.visibility = 'hidden';
-    probe.style.whiteSpace = 'pre';
-    probe.textContent = dom.text(text);
-    dom.elements[id].appendChild(probe);
-    var box = probe.getBoundingClientRect();
-    HEAPF64[out >> 3] = box.width;
-    HEAPF64[(out >> 3) + 1] = box.height;
-    probe.remove();
+  // The width and height of an element's box, in CSS pixels, whatever zoom a window around it has.
+  web_extent__deps: ['$dom'],
+  web_extent: function (id, out) {
+    var element = dom.elements[id];
+    HEAPF64[out >> 3] = element.offsetWidth;
+    HEAPF64[(out >> 3) + 1] = element.offsetHeight;
   },
 
   // A CSS colour as the page draws it, 0xRRGGBB.
@@ -256,6 +259,11 @@ mergeInto(LibraryManager.library, {
   web_show_modal__deps: ['$dom'],
   web_show_modal: function (id) {
     dom.elements[id].showModal();
+  },
+
+  web_close_dialog__deps: ['$dom'],
+  web_close_dialog: function (id) {
+    if (dom.elements[id].open) dom.elements[id].close();
   },
 
   // Closes the page's window where the browser lets a page do so (an installed app's window, one

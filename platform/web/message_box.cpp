@@ -22,6 +22,8 @@ void remove_box(Element box) {
     if (found == boxes.end()) return;
     const std::vector<Element> elements = std::move(*found);
     boxes.erase(found);
+    // Closed first: the browser gives the focus back where it was before the box.
+    box.close_dialog();
     for (auto element = elements.rbegin(); element != elements.rend(); ++element) element->remove();
 }
 

@@ -33,6 +33,8 @@ void set_font(Element element, const FontLayout& font) {
     element.set_style("font-family", family);
     element.set_style("font-size", "calc(" + std::to_string(font.points) + "rem / 12)");
     element.set_style("font-weight", font.bold ? "bold" : "normal");
+    // Its line as high as the font: the control's height holds the font itself.
+    element.set_style("line-height", "1");
 }
 
 const char* tag_of(const ControlLayout& control) {
@@ -57,7 +59,8 @@ std::string picture_file(std::string_view picture) {
     return "pictures/" + std::string(picture) + ".png";
 }
 
-StoredLayout::StoredLayout(const WindowLayout& layout, Element client)
+StoredLayout::StoredLayout(const WindowLayout& layout, Element client,
+                           std::function<void()> laid_out)
     : layout_(layout), client_(client), colours_(client) {
     colours_.set_background(client, layout.back_colour);
     const std::span<const ControlLayout> controls = layout.controls;
@@ -72,7 +75,8 @@ StoredLayout::StoredLayout(const WindowLayout& layout, Element client)
         if (!control.tooltip.empty()) element.set_attribute("title", control.tooltip);
         if (!control.visible) element.set_attribute("hidden", "");
         if (control.font) set_font(element, *control.font);
-        element.set_style("text-align", alignment_of(control.alignment));
+        if (control.kind != ControlKind::push_button)
+            element.set_style("text-align", alignment_of(control.alignment));
         if (control.border == Border::sunken) element.set_attribute("class", "control sunken");
         const ColourValue ground =
             control.back_colour != no_colour ? control.back_colour : layout.back_colour;
@@ -152,7 +156,21 @@ StoredLayout::StoredLayout(const WindowLayout& layout, Element client)
         client.append(element);
         lines_.push_back(element);
     }
+    font_probe_ = Element::create("span");
+    made_.push_back(font_probe_);
+    font_probe_.set_attribute("class", "font-probe");
+    font_probe_.set_attribute("aria-hidden", "true");
+    font_probe_.set_text(measured_letters);
+    client.append(font_probe_);
     lay_out();
+    // Also once the window first shows: a hidden window's letters have no size.
+    font_probe_.observe_size([this, laid_out = std::move(laid_out)](const Event&) {
+        const Element::Extent now = font_probe_.extent();
+        if (now.width == laid_out_for_.width && now.height == laid_out_for_.height) return false;
+        lay_out();
+        if (laid_out) laid_out();
+        return false;
+    });
 }
 
 StoredLayout::~StoredLayout() {
@@ -170,7 +188,7 @@ std::vector<Element> StoredLayout::tab_stops() const {
 }
 
 void StoredLayout::lay_out() const {
-    const Element::Extent letters = client_.measure_text(measured_letters);
+    const Element::Extent letters = laid_out_for_ = font_probe_.extent();
     const LayoutScale scale(
         css_dpi, {letters.width / static_cast<double>(measured_letters.size()), letters.height});
     const auto place = [&](Element element, int left, int top, int width, int height) {

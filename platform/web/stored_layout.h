@@ -3,6 +3,7 @@
 // it was drawn for, which follows the browser's text size.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "platform/types/stored_layout.h"
@@ -15,8 +16,9 @@ class StoredLayout {
 public:
     /// Makes the controls and lines of the layout in `client`, in tab order, each element's id its
     /// control's name: labels, fields (inputs named by their label, described by their tooltip),
-    /// pictures named for screen readers, buttons; the announced label a polite live region.
-    StoredLayout(const WindowLayout& layout, Element client);
+    /// pictures named for screen readers, buttons; the announced label a polite live region. Lays
+    /// them out again whenever the page's font changes, then calls `laid_out`.
+    StoredLayout(const WindowLayout& layout, Element client, std::function<void()> laid_out = {});
     StoredLayout(const StoredLayout&) = delete;
     StoredLayout& operator=(const StoredLayout&) = delete;
     ~StoredLayout();
@@ -38,6 +40,8 @@ private:
     ThemeColours colours_;
     std::vector<Element> controls_;
     std::vector<Element> lines_;
+    Element font_probe_;  // the measured letters, in the window's font
+    mutable Element::Extent laid_out_for_{};
     std::vector<Element> made_;  // every element made, to remove with the layout
 };
 

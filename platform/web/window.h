@@ -62,6 +62,9 @@ protected:
     /// Where a menu bar goes, between the title bar and the client area.
     Element menu_place() const { return menu_place_; }
 
+    /// Shrinks the window to the viewport's width where it is wider, as on a narrow phone; done
+    /// whenever the viewport changes, and to be done whenever the window's layout changes.
+    void fit_to_viewport();
     /// Owns an element made for the window: it goes when the window goes.
     Element own(Element element);
 
@@ -76,8 +79,7 @@ protected:
 private:
     void activate();
     void bring_to_front();
-    /// Shrinks the window to the viewport's width where it is wider, as on a narrow phone.
-    void fit_to_viewport();
+
     bool handle_key(const Event& event);
     void move_focus(bool backward);
 

@@ -10,7 +10,7 @@ namespace trelumo::web {
 AboutWindow::AboutWindow()
     : Window({.kind = Kind::dialog, .name = std::string(frmAbout::layout.name)},
              frmAbout::layout.title),
-      layout_(frmAbout::layout, client()) {
+      layout_(frmAbout::layout, client(), [this] { fit_to_viewport(); }) {
     const Element ok = layout_[frmAbout::cmdOK];
     set_tab_stops(layout_.tab_stops());
     set_default_button(ok);

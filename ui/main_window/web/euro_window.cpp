@@ -13,7 +13,7 @@ using event_dispatch::run;
 
 EuroWindow::EuroWindow(const Separators& separators)
     : Window({.kind = Kind::main, .name = std::string(euro::layout.name)}, euro::layout.title),
-      layout_(euro::layout, client()),
+      layout_(euro::layout, client(), [this] { fit_to_viewport(); }),
       conversion_(separators),
       fields_(*this, conversion_) {
     menu_bar_ =

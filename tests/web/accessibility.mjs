@@ -1,0 +1,103 @@
+// Usable by everyone: axe-core finds nothing against WCAG 2.2 AA in each state of the page, in the
+// light and dark colour schemes and in forced colours; and nothing is cut or scrolled sideways on a
+// 320 px wide screen, at 200 % zoom, or with the browser's text twice its size.
+//   node accessibility.mjs SITE_FOLDER
+import { AxeBuilder } from '@axe-core/playwright';
+import { check, open_page, run_table, serve, wait_for } from './lib.mjs';
+
+const server = await serve();
+const standards = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa'];
+
+// The states a row looks at, each reached from the page as it starts.
+const states = {
+  'at start-up': async () => {},
+  'after a TAB': async (page) => {
+    await page.keyboard.type('1234,5');
+    await page.keyboard.press('Tab');
+    await wait_for(page, 'the sentence', () => document.getElementById('result').textContent,
+                   '1.234,50 Euros  =  205.404 Ptas.');
+  },
+  'with a menu open': async (page) => {
+    await page.keyboard.press('Alt+y');
+    await wait_for(page, 'the menu', () => document.activeElement.id, 'temas');
+  },
+  'with About open': async (page) => {
+    await page.keyboard.press('Alt+y');
+    await page.keyboard.press('a');
+    await wait_for(page, 'About', () => document.activeElement.id, 'cmdOK');
+  },
+  'with help open': async (page) => {
+    await page.keyboard.press('F1');
+    await wait_for(page, 'help', () => !!document.querySelector('#help h1'), true);
+  },
+  'with the run-time error': async (page) => {
+    await page.keyboard.type('1' + '0'.repeat(307));
+    await page.keyboard.press('Tab');
+    await wait_for(page, 'the message box', () => !!document.querySelector('dialog[open]'), true);
+  },
+};
+
+// What is cut or out of reach: a page wider than its viewport, a window beyond its edges, a
+// caption wider or taller than its control.
+function cut_or_sideways() {
+  const found = [];
+  const root = document.documentElement;
+  if (document.scrollingElement.scrollWidth > root.clientWidth) found.push('the page scrolls sideways');
+  for (const window of document.querySelectorAll('.window')) {
+    const box = window.getBoundingClientRect();
+    if (box.left < 0 || box.right > root.clientWidth) found.push(`${window.id} beyond the edge`);
+  }
+  const captions = '.control:not(input):not(img), .title-bar h1, .title-bar h2, [role=menuitem]';
+  for (const caption of document.querySelectorAll(captions)) {
+    if (!caption.offsetParent) continue;
+    if (caption.scrollWidth > caption.clientWidth + 1 || caption.scrollHeight > caption.clientHeight + 1)
+      found.push(`${caption.id || caption.textContent} cut`);
+  }
+  return found;
+}
+
+const rows = [];
+for (const [scheme, options] of [
+  ['light', { colorScheme: 'light' }],
+  ['dark', { colorScheme: 'dark' }],
+  ['forced colours', { forcedColors: 'active' }],
+]) {
+  for (const state of Object.keys(states)) {
+    if (scheme !== 'light' && (state === 'with a menu open' || state === 'with help open')) continue;
+    rows.push({ name: `${state}, ${scheme} scheme`, state, options });
+  }
+}
+for (const [screen, options] of [
+  ['a 320 px wide phone', { viewport: { width: 320, height: 568 }, hasTouch: true, isMobile: true }],
+  ['200 % zoom', { viewport: { width: 640, height: 360 }, deviceScaleFactor: 2 }],
+  ['text twice its size', { fontSizes: 32 }],
+]) {
+  for (const state of ['after a TAB', 'with About open', 'with help open', 'with a menu open'])
+    rows.push({ name: `${state}, ${screen}: nothing cut or sideways`, state, options, layout: true });
+}
+
+await run_table('accessibility', rows, async (browser, row) => {
+  const { fontSizes, ...options } = row.options;
+  const page = await open_page(browser, server.url, options);
+  try {
+    if (fontSizes) {
+      // The browser's own text size, as its settings set it.
+      const session = await page.context().newCDPSession(page);
+      await session.send('Page.setFontSizes', { fontSizes: { standard: fontSizes } });
+      await wait_for(page, 'the layout grown with the text',
+                     () => document.getElementById('euro').offsetWidth > 600, true);
+    }
+    await states[row.state](page);
+    if (row.layout) {
+      check('what is cut or sideways', await page.evaluate(cut_or_sideways), []);
+    } else {
+      const results = await new AxeBuilder({ page }).withTags(standards).analyze();
+      const violations = results.violations.map(
+          (violation) => `${violation.id}: ${violation.nodes.map((node) => node.target).join(' ')}`);
+      check('axe-core violations', violations, []);
+    }
+    check('errors on the page', page.errors, []);
+  } finally {
+    await page.context().close();
+  }
+});

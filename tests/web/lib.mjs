@@ -1,0 +1,118 @@
+// What the page's tests share: Debian's Chromium driven by Playwright, the site served on
+// localhost or opened from disk, rows of a table run one by one, and waits for conditions.
+import { createServer } from 'node:http';
+import { readFile } from 'node:fs/promises';
+import { extname, join, normalize, resolve } from 'node:path';
+import { execFileSync } from 'node:child_process';
+import { chromium } from 'playwright-core';
+
+export const site = resolve(process.argv[2] ?? 'build-web/ui/web/site');
+
+function chromium_path() {
+  if (process.env.CHROMIUM) return process.env.CHROMIUM;
+  return execFileSync('sh', ['-c', 'command -v chromium'], { encoding: 'utf8' }).trim();
+}
+
+// Headless, with nothing of its own reaching the network: the machine's network may be closed,
+// and the tests count the page's requests.
+export async function launch() {
+  const args = ['--disable-background-networking', '--disable-component-update', '--disable-sync',
+                '--no-first-run', '--disable-quic'];
+  if (process.getuid?.() === 0) args.push('--no-sandbox');
+  return chromium.launch({ executablePath: chromium_path(), args });
+}
+
+const types = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
+  '.png': 'image/png', '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json',
+};
+
+// The site as any static host serves it. `requests` lists the paths asked for.
+export async function serve(folder = site) {
+  const requests = [];
+  const server = createServer(async (request, response) => {
+    const path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+    requests.push(path);
+    const file = normalize(join(folder, path.endsWith('/') ? path + 'index.html' : path));
+    try {
+      const body = await readFile(file);
+      response.writeHead(200, { 'Content-Type': types[extname(file)] ?? 'application/octet-stream' });
+      response.end(body);
+    } catch {
+      response.writeHead(404);
+      response.end();
+    }
+  });
+  await new Promise((done) => server.listen(0, '127.0.0.1', done));
+  const url = `http://127.0.0.1:${server.address().port}/`;
+  return { url, requests, close: () => new Promise((done) => server.close(done)) };
+}
+
+// Opens the page in a context of its own and waits until the euro field has the focus, ready
+// for typing. Errors on the page fail the row.
+export async function open_page(browser, url, options = {}) {
+  const context = await browser.newContext({ locale: 'es-ES', ...options });
+  const page = await context.newPage();
+  page.errors = [];
+  page.on('pageerror', (error) => page.errors.push(error.message));
+  page.on('console', (message) => {
+    if (message.type() === 'error') page.errors.push(message.text());
+  });
+  await page.goto(url);
+  await page.waitForFunction(() => document.activeElement?.id === 'text_euro');
+  return page;
+}
+
+export class Failure extends Error {}
+
+export function check(what, actual, expected) {
+  const same = JSON.stringify(actual) === JSON.stringify(expected);
+  if (!same) {
+    throw new Failure(`${what}: expected ${JSON.stringify(expected)}, got ${JSON.stringify(actual)}`);
+  }
+}
+
+// Waits until `probe` (run in the page) returns `expected`, then checks it: a row waits for what
+// the page does, however busy the machine.
+export async function wait_for(page, what, probe, expected, argument) {
+  const wanted = JSON.stringify(expected);
+  const until = Date.now() + 10000;
+  let actual = await page.evaluate(probe, argument);
+  while (JSON.stringify(actual) !== wanted && Date.now() < until) {
+    await new Promise((done) => setTimeout(done, 20));
+    actual = await page.evaluate(probe, argument);
+  }
+  check(what, actual, expected);
+}
+
+// What the main window shows: each field's text and whether it has the focus with its whole
+// text selected, the sentence, and which arrow is visible.
+export function window_state() {
+  const field = (id) => {
+    const input = document.getElementById(id);
+    const whole = input.selectionStart === 0 && input.selectionEnd === input.value.length;
+    return input.value + (document.activeElement === input ? (whole ? ' [selected]' : ' [focus]') : '');
+  };
+  const arrow = ['fizq', 'fdcha'].filter((id) => !document.getElementById(id).hidden);
+  return [field('text_euro'), field('text_pts'), document.getElementById('result').textContent,
+          arrow.join()];
+}
+
+// Runs the rows of a table, each in a fresh page; prints each row's outcome and exits with 1 if
+// any failed.
+export async function run_table(title, rows, body) {
+  const browser = await launch();
+  let failed = 0;
+  for (const row of rows) {
+    try {
+      await body(browser, row);
+      console.log(`ok    ${title}: ${row.name}`);
+    } catch (error) {
+      ++failed;
+      console.log(`FAIL  ${title}: ${row.name}\n      ${error.message.split('\n')[0]}`);
+    }
+  }
+  await browser.close();
+  console.log(`${rows.length - failed} of ${rows.length} passed`);
+  process.exit(failed ? 1 : 0);
+}
