@@ -1,12 +1,13 @@
 // What the page's tests share: Debian's Chromium driven by Playwright, the site served on
 // localhost or opened from disk, rows of a table run one by one, and waits for conditions.
 import { createServer } from 'node:http';
-import { readFile } from 'node:fs/promises';
+import { mkdtemp, readFile, rm } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
 import { extname, join, normalize, resolve } from 'node:path';
 import { execFileSync } from 'node:child_process';
 import { chromium } from 'playwright-core';
 
-export const site = resolve(process.argv[2] ?? 'build-web/ui/web/site');
+export const site = resolve(process.argv[2] ?? 'build-web/site');
 
 function chromium_path() {
   if (process.env.CHROMIUM) return process.env.CHROMIUM;
@@ -15,16 +16,21 @@ function chromium_path() {
 
 // Headless, with nothing of its own reaching the network: the machine's network may be closed,
 // and the tests count the page's requests.
-export async function launch() {
+function launch_options() {
   const args = ['--disable-background-networking', '--disable-component-update', '--disable-sync',
                 '--no-first-run', '--disable-quic'];
   if (process.getuid?.() === 0) args.push('--no-sandbox');
-  return chromium.launch({ executablePath: chromium_path(), args });
+  return { executablePath: chromium_path(), args };
+}
+
+export async function launch() {
+  return chromium.launch(launch_options());
 }
 
 const types = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
   '.png': 'image/png', '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json',
+  '.wasm': 'application/wasm',
 };
 
 // The site as any static host serves it. `requests` lists the paths asked for.
@@ -52,7 +58,19 @@ export async function serve(folder = site) {
 // for typing. Errors on the page fail the row.
 export async function open_page(browser, url, options = {}) {
   const context = await browser.newContext({ locale: 'es-ES', ...options });
-  const page = await context.newPage();
+  return watched(await context.newPage(), url);
+}
+
+// The same in a browser with a profile of its own, in a folder that goes with its context.
+export async function open_in_profile(url) {
+  const folder = await mkdtemp(join(tmpdir(), 'trelumo-profile-'));
+  const context = await chromium.launchPersistentContext(folder, { ...launch_options(), locale: 'es-ES' });
+  context.on('close', () => rm(folder, { recursive: true, force: true, maxRetries: 10 }).catch(() => {}));
+  const page = context.pages()[0] ?? await context.newPage();
+  return watched(page, url);
+}
+
+async function watched(page, url) {
   page.errors = [];
   page.on('pageerror', (error) => page.errors.push(error.message));
   page.on('console', (message) => {
