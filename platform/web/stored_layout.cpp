@@ -87,7 +87,8 @@ StoredLayout::StoredLayout(const WindowLayout& layout, Element client,
         switch (control.kind) {
             case ControlKind::label:
                 element.set_text(control.caption);
-                element.set_style("white-space", control.wraps ? "normal" : "nowrap");
+                // Its spaces as they are written, as a desktop label draws them.
+                element.set_style("white-space", control.wraps ? "pre-wrap" : "pre");
                 if (!control.names.empty()) {
                     element.set_attribute("for", control.names);
                     // A click on a label leaves the focus where it is.

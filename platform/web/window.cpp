@@ -176,6 +176,11 @@ bool Window::handle_key(const Event& event) {
         cancel_button_.click();
         return true;
     }
+    // A phone's keyboard has no TAB: its "next" key, Enter, moves on from a field.
+    if (event.plain_key("Enter") && !default_button_ && Element::focused().tag() == "input") {
+        move_focus(event.shift);
+        return true;
+    }
     if (event.plain_key("Enter") && default_button_) {
         const Element focused = Element::focused();
         // A button with the focus is pressed by Enter itself.

@@ -63,13 +63,17 @@ const rows = [
     },
   },
   {
-    name: 'a tap into the other field, on a touch screen',
+    name: 'a tap into the other field, and the phone keyboard\'s Enter, on a touch screen',
     options: { hasTouch: true, isMobile: true, viewport: { width: 360, height: 640 } },
     run: async (page) => {
       await page.keyboard.type('3');
       await page.tap('#text_pts');
       await wait_for(page, 'after the tap', window_state,
                      ['3,00', '499 [selected]', '3,00 Euros  =  499 Ptas.', 'fdcha']);
+      await page.keyboard.type('2');
+      await page.keyboard.press('Enter');
+      await wait_for(page, 'after Enter', window_state,
+                     ['0,01 [selected]', '2', '2 Ptas.  =  0,01 Euros', 'fizq']);
     },
   },
   {
