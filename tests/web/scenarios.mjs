@@ -191,6 +191,24 @@ const rows = [
     },
   },
   {
+    name: 'a browser in English: every text Spanish, amounts in the browser\'s separators',
+    options: { locale: 'en-US' },
+    run: async (page) => {
+      await page.keyboard.type('1234.5');
+      await page.keyboard.press('Tab');
+      await wait_for(page, 'after TAB', window_state,
+                     ['1,234.50', '205,404 [selected]', '1,234.50 Euros  =  205,404 Ptas.', 'fdcha']);
+      await page.keyboard.press('Alt+y');
+      await page.keyboard.press('a');
+      await wait_for(page, 'the About window', about_texts,
+                     ['Acerca de Trelumo', 'Trelumo', 'Versión 1.0.0']);
+      check('the menus and the button', await page.evaluate(() => ['archivo', 'ayuda', 'temas', 'cmdOK']
+          .map((id) => document.getElementById(id).textContent)),
+            ['Archivo', 'Ayuda', 'Temas de ayuda', 'Aceptar']);
+      check('the page\'s language', await page.evaluate(() => document.documentElement.lang), 'es');
+    },
+  },
+  {
     name: 'the site opened from disk',
     url: pathToFileURL(`${site}/index.html`).href,
     run: async (page) => {
