@@ -27,7 +27,8 @@ async function use_everything(page) {
 
 // The page's own service worker in control of it.
 async function kept_offline(page) {
-  await page.evaluate(() => navigator.serviceWorker.ready);
+  await wait_for(page, 'the service worker active',
+                 async () => !!(await navigator.serviceWorker.getRegistration())?.active, true);
   await page.reload();
   await wait_for(page, 'the service worker in control',
                  () => !!navigator.serviceWorker.controller, true);
