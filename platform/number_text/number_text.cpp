@@ -13,6 +13,10 @@ bool is_digit(char c) {
     return c >= '0' && c <= '9';
 }
 
+bool is_continuation_byte(std::string_view text, std::size_t pos) {
+    return pos < text.size() && (static_cast<unsigned char>(text[pos]) & 0xC0) == 0x80;
+}
+
 bool separator_at(std::string_view text, std::size_t pos, std::string_view separator) {
     return !separator.empty() && text.substr(pos).starts_with(separator);
 }
@@ -22,7 +26,9 @@ constexpr std::string_view inner_blanks[] = {" ", "\u00A0", "\u202F", "\u2009", 
 // And around a text: these, tabs, line ends and a byte-order mark.
 constexpr std::string_view blanks[] = {" ",  "\u00A0", "\u202F", "\u2009", "\u2007",
                                        "\t", "\n",     "\r",     "\uFEFF"};
-constexpr std::string_view signs[] = {"-", "+", "\u2212"};
+constexpr std::string_view signs[] = {"-", "+", "\u2212", "\u2013", "\u2012"};
+// Zero-width space, left-to-right and right-to-left marks, word joiner, soft hyphen.
+constexpr std::string_view invisible_marks[] = {"\u200B", "\u200E", "\u200F", "\u2060", "\u00AD"};
 constexpr std::string_view whole_amount_dashes[] = {"-", "\u2013"};
 
 // The size of whichever of the pieces stands at pos, or 0.
@@ -104,6 +110,8 @@ std::size_t read_groups(std::string_view text, std::size_t pos, const Separators
 std::optional<std::string> read_plain(std::string_view text, const Separators& separators) {
     text = without_blanks_around(text);
     if (text.size() > longest_number_text) return std::nullopt;
+    std::string unmarked;
+    text = without_blanks_around(without_invisible_marks(text, unmarked));
     std::size_t pos = 0;
     bool negative = false;
     if (const std::size_t sign = sign_size(text)) {
@@ -267,6 +275,23 @@ std::string_view without_blanks_around(std::string_view text) {
         }
     }
     return text;
+}
+
+std::string_view without_invisible_marks(std::string_view text, std::string& room) {
+    // Each mark begins with one of these two bytes: a text without them has none.
+    if (text.find_first_of("\xC2\xE2") == text.npos) return text;
+    room.clear();
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t mark = one_of_at(text, pos, invisible_marks);
+        // Never one that stands before a stray continuation byte: taking it away could join that
+        // byte to the bytes before it into another character.
+        if (mark > 0 && !is_continuation_byte(text, pos + mark)) {
+            pos += mark;
+        } else {
+            room += text[pos++];
+        }
+    }
+    return room;
 }
 
 std::size_t sign_size(std::string_view text) {
