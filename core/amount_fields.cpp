@@ -71,7 +71,8 @@ void AmountFields::lost_focus(AmountField field) {
     const Currency currency = currency_of(field);
     view_.set_background(field, normal_colour);
     // Empty, or only begun: zero.
-    const Amount amount = conversion_.amount(currency, view_.text(field)).value_or(Amount{});
+    const Amount amount =
+        conversion_.settled_amount(currency, view_.text(field)).value_or(Amount{});
     const std::string shown = conversion_.text(currency, amount);
     view_.set_text(field, shown);
     std::string sentence;

@@ -1,0 +1,380 @@
+#include "core/amount_reader.h"
+
+#include <algorithm>
+#include <span>
+#include <utility>
+
+namespace trelumo {
+namespace {
+
+// What a unit makes of the number it follows.
+enum class Worth { one, duro, centimo };  // × 1, × 5, × 1/100
+
+struct Unit {
+    std::string_view word;  // in lower case
+    Worth worth = Worth::one;
+};
+
+// The longest first, so that a unit before the number is read whole.
+constexpr Unit euro_units[] = {
+    {"euros"},
+    {"euro"},
+    {"eur"},
+    {"\u20AC"},
+    {"c\u00E9ntimos", Worth::centimo},
+    {"c\u00E9ntimo", Worth::centimo},
+    {"centimos", Worth::centimo},
+    {"centimo", Worth::centimo},
+    {"c\u00E9nt", Worth::centimo},
+    {"cent", Worth::centimo},
+    {"cts", Worth::centimo},
+};
+constexpr Unit pts_units[] = {
+    {"pesetas"},
+    {"peseta"},
+    {"ptas"},
+    {"pta"},
+    {"pts"},
+    {"\u20A7"},
+    {"duros", Worth::duro},
+    {"duro", Worth::duro},
+};
+constexpr std::string_view millions[] = {"millones", "mill\u00F3n", "millon"};
+// Words other than units that more letters typed can finish.
+constexpr std::string_view number_words[] = {"mil", "millones", "mill\u00F3n", "de", "un", "una"};
+
+std::span<const Unit> units_of(Currency currency) {
+    if (currency == Currency::euro) return euro_units;
+    return pts_units;
+}
+
+bool is_ascii_letter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool is_word(std::string_view unit) {
+    return is_ascii_letter(unit.front());
+}
+
+// The byte in lower case: ASCII capitals, and after the lead byte C3 the capitals of Latin-1.
+char lower(char lead, char c) {
+    if (c >= 'A' && c <= 'Z') return static_cast<char>(c - 'A' + 'a');
+    const auto byte = static_cast<unsigned char>(c);
+    if (lead == '\xC3' && byte >= 0x80 && byte <= 0x9E && byte != 0x97)
+        return static_cast<char>(byte + 0x20);
+    return c;
+}
+
+// Whether the text is the word (given in lower case), in any case.
+bool same_letters(std::string_view text, std::string_view word) {
+    if (text.size() != word.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (lower(i > 0 ? text[i - 1] : '\0', text[i]) != word[i]) return false;
+    }
+    return true;
+}
+
+// Whether a letter ends just before pos: an ASCII letter, or one of two bytes led by C3 (é, ó).
+bool letter_before(std::string_view text, std::size_t pos) {
+    if (pos == 0) return false;
+    return is_ascii_letter(text[pos - 1]) || (pos >= 2 && text[pos - 2] == '\xC3');
+}
+
+bool letter_at(std::string_view text, std::size_t pos) {
+    return pos < text.size() && (is_ascii_letter(text[pos]) || text[pos] == '\xC3');
+}
+
+// The letters the text ends with.
+std::string_view letters_at_end(std::string_view text) {
+    std::size_t start = text.size();
+    while (letter_before(text, start)) start -= is_ascii_letter(text[start - 1]) ? 1 : 2;
+    return text.substr(start);
+}
+
+enum class Case { any, exact };
+
+// The text before the word when the text ends with it, the word not glued to a letter before it;
+// without the blanks before the word.
+std::optional<std::string_view> before_word(std::string_view text, std::string_view word,
+                                            Case letter_case = Case::any) {
+    if (text.size() < word.size()) return std::nullopt;
+    const std::size_t start = text.size() - word.size();
+    const std::string_view end = text.substr(start);
+    if (letter_case == Case::exact ? end != word : !same_letters(end, word)) return std::nullopt;
+    if (is_word(word) && letter_before(text, start)) return std::nullopt;
+    return without_blanks_around(text.substr(0, start));
+}
+
+// The text after the word when the text begins with it, no letter glued after it.
+std::optional<std::string_view> after_word(std::string_view text, std::string_view word) {
+    if (text.size() < word.size() || !same_letters(text.substr(0, word.size()), word))
+        return std::nullopt;
+    if (is_word(word) && letter_at(text, word.size())) return std::nullopt;
+    return text.substr(word.size());
+}
+
+struct FoundUnit {
+    Unit unit;
+    std::string_view rest;  // the text on the other side of the unit, without blanks around
+};
+
+// The unit the text ends with, with or without a full stop after it.
+std::optional<FoundUnit> unit_at_end(std::span<const Unit> units, std::string_view text) {
+    if (text.ends_with('.')) text.remove_suffix(1);
+    for (const Unit& unit : units) {
+        if (const auto before = before_word(text, unit.word)) return FoundUnit{unit, *before};
+    }
+    return std::nullopt;
+}
+
+// The unit of whole euros or pesetas the text begins with, and what follows it and its full stop.
+std::optional<FoundUnit> unit_at_start(std::span<const Unit> units, std::string_view text) {
+    for (const Unit& unit : units) {
+        if (unit.worth != Worth::one) continue;
+        if (std::optional<std::string_view> after = after_word(text, unit.word)) {
+            if (after->starts_with('.')) after->remove_prefix(1);
+            return FoundUnit{unit, without_blanks_around(*after)};
+        }
+    }
+    return std::nullopt;
+}
+
+// The number words at the end of a text: the power of ten they stand for.
+struct NumberWords {
+    int power = 0;
+    bool first_is_mil = false;  // then they need no number before them: "mil", "mil millones"
+    std::string_view rest;      // the text before them
+};
+
+NumberWords number_words_at_end(std::string_view text) {
+    std::optional<std::string_view> before = before_word(text, "M", Case::exact);
+    for (const std::string_view million : millions) {
+        if (!before) before = before_word(text, million);
+    }
+    if (before) {
+        if (const auto before_mil = before_word(*before, "mil")) return {9, true, *before_mil};
+        return {6, false, *before};
+    }
+    if (const auto before_mil = before_word(text, "mil")) return {3, true, *before_mil};
+    return {0, false, text};
+}
+
+std::size_t decimals_of(std::string_view plain) {
+    const std::size_t point = plain.find('.');
+    return point == plain.npos ? 0 : plain.size() - point - 1;
+}
+
+// A plain number without its sign ("12.5") times 10^power, exactly.
+std::string shifted(std::string_view plain, int power) {
+    const std::size_t point = std::min(plain.find('.'), plain.size());
+    std::string digits(plain.substr(0, point));
+    if (point < plain.size()) digits += plain.substr(point + 1);
+    long integer = static_cast<long>(point) + power;
+    if (integer < 0) {
+        digits.insert(0, static_cast<std::size_t>(-integer), '0');
+        integer = 0;
+    }
+    const auto integer_size = static_cast<std::size_t>(integer);
+    if (integer_size > digits.size()) digits.append(integer_size - digits.size(), '0');
+    std::string result = integer_size == 0 ? "0" : digits.substr(0, integer_size);
+    if (integer_size < digits.size()) result += "." + digits.substr(integer_size);
+    return result;
+}
+
+bool all_digits(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The integer digits of a plain number of whole units ("-5.00": "-5"); nothing when it has a
+// fraction.
+std::optional<std::string_view> whole_part(std::string_view plain) {
+    const std::size_t point = plain.find('.');
+    if (point == plain.npos) return plain;
+    if (plain.find_first_not_of('0', point + 1) != plain.npos) return std::nullopt;
+    return plain.substr(0, point);
+}
+
+}  // namespace
+
+AmountReader::AmountReader(Separators separators)
+    : separators_(std::move(separators)),
+      decimal_grouping_{separators_.group, separators_.decimal} {}
+
+std::optional<Amount> AmountReader::amount(Currency currency, std::string_view text) const {
+    text = without_blanks_around(text);
+    if (text.size() > longest_number_text) return std::nullopt;
+    std::string unmarked;
+    return read(currency, without_blanks_around(without_invisible_marks(text, unmarked)));
+}
+
+std::optional<Amount> AmountReader::read(Currency currency, std::string_view text) const {
+    if (const std::optional<std::string> plain = number(currency, text, false))
+        return Amount::from_plain(*plain);
+    if (std::optional<Amount> found = phrase(currency, text)) return found;
+    if (currency == Currency::euro) return euros_and_cents(text);
+    return std::nullopt;
+}
+
+std::optional<std::string> AmountReader::number(Currency currency, std::string_view text,
+                                                bool before_a_word) const {
+    std::optional<std::string> plain = plain_number(text, separators_);
+    if (currency == Currency::pts && !before_a_word && (!plain || decimals_of(*plain) == 3)) {
+        std::optional<std::string> thousands = plain_number(text, decimal_grouping_);
+        if (thousands && decimals_of(*thousands) == 0) return thousands;
+    }
+    return plain;
+}
+
+// [sign] [unit] [sign] number [number words] [de] [unit], with one unit and one sign at most.
+std::optional<Amount> AmountReader::phrase(Currency currency, std::string_view text) const {
+    const std::span<const Unit> units = units_of(currency);
+    std::string_view rest = text;
+    std::optional<Unit> unit;
+    bool de = false;
+    if (const std::optional<FoundUnit> found = unit_at_end(units, rest)) {
+        unit = found->unit;
+        rest = found->rest;
+        if (const auto before_de = before_word(rest, "de")) {
+            de = true;
+            rest = *before_de;
+        }
+    }
+    const NumberWords words = number_words_at_end(rest);
+    if (de && words.power < 6) return std::nullopt;
+
+    // The number with its sign, which may stand before the unit.
+    std::string_view number_text = words.rest;
+    std::string signed_number;
+    if (!unit) {
+        const std::size_t sign = sign_size(words.rest);
+        const std::string_view after_sign = without_blanks_around(words.rest.substr(sign));
+        if (const std::optional<FoundUnit> found = unit_at_start(units, after_sign)) {
+            unit = found->unit;
+            signed_number = std::string(words.rest.substr(0, sign)).append(found->rest);
+            number_text = signed_number;
+        }
+    }
+    if (!unit && words.power == 0) return std::nullopt;  // a plain number, read before
+
+    // Or for one: nothing before "mil", "un" or "una" before a word.
+    const std::size_t sign = sign_size(number_text);
+    const std::string_view after_sign = without_blanks_around(number_text.substr(sign));
+    const bool negative = sign > 0 && number_text[0] != '+';
+    std::optional<std::string> plain;
+    if (after_sign.empty() ? words.first_is_mil
+                           : same_letters(after_sign, "un") || same_letters(after_sign, "una")) {
+        plain = negative ? "-1" : "1";
+    } else if (!after_sign.empty()) {
+        plain = number(currency, number_text, words.power > 0);
+    }
+    if (!plain) return std::nullopt;
+
+    const Worth worth = unit ? unit->worth : Worth::one;
+    const bool minus = plain->starts_with('-');
+    std::string value = shifted(std::string_view(*plain).substr(minus ? 1 : 0),
+                                words.power - (worth == Worth::centimo ? 2 : 0));
+    if (minus) value.insert(0, 1, '-');
+    Amount amount = Amount::from_plain(value);
+    if (worth == Worth::duro) amount = amount.scaled(5, 1, static_cast<int>(decimals_of(value)));
+    if (!amount.fits_in_double()) return std::nullopt;
+    return amount;
+}
+
+// "5€20"; "5 euros con 20", "5 € con 5 céntimos".
+std::optional<Amount> AmountReader::euros_and_cents(std::string_view text) const {
+    const std::size_t euro_sign = text.rfind("\u20AC");
+    if (euro_sign != text.npos && euro_sign > 0) {
+        const std::string_view cents = text.substr(euro_sign + std::string_view("\u20AC").size());
+        const std::optional<std::string> euros =
+            plain_number(text.substr(0, euro_sign), separators_);
+        if (cents.size() <= 2 && all_digits(cents) && euros && decimals_of(*euros) == 0)
+            return Amount::from_plain(*euros + "." + std::string(cents));
+    }
+
+    std::string_view rest = text;
+    if (const std::optional<FoundUnit> found = unit_at_end(euro_units, rest)) {
+        if (found->unit.worth != Worth::centimo) return std::nullopt;
+        rest = found->rest;
+    }
+    const std::size_t digits =
+        rest.size() - std::min(rest.find_last_not_of("0123456789") + 1, rest.size());
+    if (digits == 0 || digits > 2) return std::nullopt;
+    const std::string_view cents = rest.substr(rest.size() - digits);
+    const auto euros_text =
+        before_word(without_blanks_around(rest.substr(0, rest.size() - digits)), "con");
+    if (!euros_text) return std::nullopt;
+    const std::optional<FoundUnit> euro_unit = unit_at_end(euro_units, *euros_text);
+    if (!euro_unit || euro_unit->unit.worth != Worth::one) return std::nullopt;
+    const std::optional<Amount> euros = phrase(Currency::euro, *euros_text);
+    const std::string euros_plain = euros ? euros->plain() : std::string();
+    const std::optional<std::string_view> whole = whole_part(euros_plain);
+    if (!euros || !whole) return std::nullopt;
+    return Amount::from_plain(std::string(*whole) + (digits == 1 ? ".0" : ".") +
+                              std::string(cents));
+}
+
+bool AmountReader::is_beginning(Currency currency, std::string_view text) const {
+    text = without_blanks_around(text);
+    if (text.size() > longest_number_text) return false;
+    std::string unmarked;
+    text = without_blanks_around(without_invisible_marks(text, unmarked));
+    if (read(currency, text)) return true;
+
+    const std::string then_unit = " " + std::string(units_of(currency).front().word);
+    const auto amount_with = [&](std::string_view more) {
+        return read(currency, std::string(text).append(more)).has_value();
+    };
+    // More digits; a number after a sign, a unit or "con"; the unit after "de" or "un".
+    for (const std::string_view more : {"0", "00", "000", " 0"}) {
+        if (amount_with(more)) return true;
+    }
+    if (amount_with(then_unit)) return true;
+
+    // A word begun at the end.
+    const std::string_view begun = letters_at_end(text);
+    if (begun.empty()) return false;
+    const auto finishes = [&](std::string_view word) {
+        if (begun.size() >= word.size() || !same_letters(begun, word.substr(0, begun.size())))
+            return false;
+        const std::string rest(word.substr(begun.size()));
+        return amount_with(rest) || amount_with(rest + "0") || amount_with(rest + " 0") ||
+               amount_with(rest + then_unit);
+    };
+    for (const Unit& unit : units_of(currency)) {
+        if (is_word(unit.word) && finishes(unit.word)) return true;
+    }
+    if (currency == Currency::euro && finishes("con")) return true;
+    return std::any_of(std::begin(number_words), std::end(number_words), finishes);
+}
+
+std::optional<Amount> AmountReader::settled(Currency currency, std::string_view text) const {
+    text = without_blanks_around(text);
+    if (text.size() > longest_number_text) return std::nullopt;
+    std::string unmarked;
+    text = without_blanks_around(without_invisible_marks(text, unmarked));
+    if (std::optional<Amount> found = read(currency, text)) return found;
+
+    if (text.ends_with('.') || text.ends_with(',')) {
+        return read(currency, without_blanks_around(text.substr(0, text.size() - 1)));
+    }
+    const std::string_view begun = letters_at_end(text);
+    if (begun.empty()) return std::nullopt;
+    const auto begins = [&](std::string_view word) {
+        return begun.size() <= word.size() && same_letters(begun, word.substr(0, begun.size()));
+    };
+    for (const Unit& unit : units_of(currency)) {
+        if (!is_word(unit.word) || begun.size() == unit.word.size() || !begins(unit.word)) continue;
+        const std::string whole = std::string(text).append(unit.word.substr(begun.size()));
+        if (std::optional<Amount> found = read(currency, whole)) return found;
+    }
+    if (begins("de")) {
+        const std::string whole =
+            std::string(text).append(std::string_view("de").substr(begun.size())) + " " +
+            std::string(units_of(currency).front().word);
+        return read(currency, whole);
+    }
+    return std::nullopt;
+}
+
+}  // namespace trelumo
