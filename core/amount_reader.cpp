@@ -4,8 +4,17 @@
 #include <span>
 #include <utility>
 
+#include "core/amount_words.h"
+
 namespace trelumo {
 namespace {
+
+using words::after_word;
+using words::before_word;
+using words::Case;
+using words::is_word;
+using words::letters_at_end;
+using words::same_letters;
 
 // What a unit makes of the number it follows.
 enum class Worth { one, duro, centimo };  // × 1, × 5, × 1/100
@@ -46,71 +55,6 @@ constexpr std::string_view number_words[] = {"mil", "millones", "mill\u00F3n", "
 std::span<const Unit> units_of(Currency currency) {
     if (currency == Currency::euro) return euro_units;
     return pts_units;
-}
-
-bool is_ascii_letter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-bool is_word(std::string_view unit) {
-    return is_ascii_letter(unit.front());
-}
-
-// The byte in lower case: ASCII capitals, and after the lead byte C3 the capitals of Latin-1.
-char lower(char lead, char c) {
-    if (c >= 'A' && c <= 'Z') return static_cast<char>(c - 'A' + 'a');
-    const auto byte = static_cast<unsigned char>(c);
-    if (lead == '\xC3' && byte >= 0x80 && byte <= 0x9E && byte != 0x97)
-        return static_cast<char>(byte + 0x20);
-    return c;
-}
-
-// Whether the text is the word (given in lower case), in any case.
-bool same_letters(std::string_view text, std::string_view word) {
-    if (text.size() != word.size()) return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (lower(i > 0 ? text[i - 1] : '\0', text[i]) != word[i]) return false;
-    }
-    return true;
-}
-
-// Whether a letter ends just before pos: an ASCII letter, or one of two bytes led by C3 (é, ó).
-bool letter_before(std::string_view text, std::size_t pos) {
-    if (pos == 0) return false;
-    return is_ascii_letter(text[pos - 1]) || (pos >= 2 && text[pos - 2] == '\xC3');
-}
-
-bool letter_at(std::string_view text, std::size_t pos) {
-    return pos < text.size() && (is_ascii_letter(text[pos]) || text[pos] == '\xC3');
-}
-
-// The letters the text ends with.
-std::string_view letters_at_end(std::string_view text) {
-    std::size_t start = text.size();
-    while (letter_before(text, start)) start -= is_ascii_letter(text[start - 1]) ? 1 : 2;
-    return text.substr(start);
-}
-
-enum class Case { any, exact };
-
-// The text before the word when the text ends with it, the word not glued to a letter before it;
-// without the blanks before the word.
-std::optional<std::string_view> before_word(std::string_view text, std::string_view word,
-                                            Case letter_case = Case::any) {
-    if (text.size() < word.size()) return std::nullopt;
-    const std::size_t start = text.size() - word.size();
-    const std::string_view end = text.substr(start);
-    if (letter_case == Case::exact ? end != word : !same_letters(end, word)) return std::nullopt;
-    if (is_word(word) && letter_before(text, start)) return std::nullopt;
-    return without_blanks_around(text.substr(0, start));
-}
-
-// The text after the word when the text begins with it, no letter glued after it.
-std::optional<std::string_view> after_word(std::string_view text, std::string_view word) {
-    if (text.size() < word.size() || !same_letters(text.substr(0, word.size()), word))
-        return std::nullopt;
-    if (is_word(word) && letter_at(text, word.size())) return std::nullopt;
-    return text.substr(word.size());
 }
 
 struct FoundUnit {
@@ -195,6 +139,14 @@ std::optional<std::string_view> whole_part(std::string_view plain) {
     return plain.substr(0, point);
 }
 
+// The text as it is read: without the blanks around it and its invisible marks, kept in `room`
+// if need be; nothing when it is longer than any amount.
+std::optional<std::string_view> as_read(std::string_view text, std::string& room) {
+    text = without_blanks_around(text);
+    if (text.size() > longest_number_text) return std::nullopt;
+    return without_blanks_around(without_invisible_marks(text, room));
+}
+
 }  // namespace
 
 AmountReader::AmountReader(Separators separators)
@@ -202,10 +154,9 @@ AmountReader::AmountReader(Separators separators)
       decimal_grouping_{separators_.group, separators_.decimal} {}
 
 std::optional<Amount> AmountReader::amount(Currency currency, std::string_view text) const {
-    text = without_blanks_around(text);
-    if (text.size() > longest_number_text) return std::nullopt;
-    std::string unmarked;
-    return read(currency, without_blanks_around(without_invisible_marks(text, unmarked)));
+    std::string room;
+    const std::optional<std::string_view> read_text = as_read(text, room);
+    return read_text ? read(currency, *read_text) : std::nullopt;
 }
 
 std::optional<Amount> AmountReader::read(Currency currency, std::string_view text) const {
@@ -307,18 +258,19 @@ std::optional<Amount> AmountReader::euros_and_cents(std::string_view text) const
     const std::optional<FoundUnit> euro_unit = unit_at_end(euro_units, *euros_text);
     if (!euro_unit || euro_unit->unit.worth != Worth::one) return std::nullopt;
     const std::optional<Amount> euros = phrase(Currency::euro, *euros_text);
-    const std::string euros_plain = euros ? euros->plain() : std::string();
+    if (!euros) return std::nullopt;
+    const std::string euros_plain = euros->plain();
     const std::optional<std::string_view> whole = whole_part(euros_plain);
-    if (!euros || !whole) return std::nullopt;
+    if (!whole) return std::nullopt;
     return Amount::from_plain(std::string(*whole) + (digits == 1 ? ".0" : ".") +
                               std::string(cents));
 }
 
-bool AmountReader::is_beginning(Currency currency, std::string_view text) const {
-    text = without_blanks_around(text);
-    if (text.size() > longest_number_text) return false;
-    std::string unmarked;
-    text = without_blanks_around(without_invisible_marks(text, unmarked));
+bool AmountReader::is_beginning(Currency currency, std::string_view typed) const {
+    std::string room;
+    const std::optional<std::string_view> read_text = as_read(typed, room);
+    if (!read_text) return false;
+    const std::string_view text = *read_text;
     if (read(currency, text)) return true;
 
     const std::string then_unit = " " + std::string(units_of(currency).front().word);
@@ -348,11 +300,11 @@ bool AmountReader::is_beginning(Currency currency, std::string_view text) const 
     return std::any_of(std::begin(number_words), std::end(number_words), finishes);
 }
 
-std::optional<Amount> AmountReader::settled(Currency currency, std::string_view text) const {
-    text = without_blanks_around(text);
-    if (text.size() > longest_number_text) return std::nullopt;
-    std::string unmarked;
-    text = without_blanks_around(without_invisible_marks(text, unmarked));
+std::optional<Amount> AmountReader::settled(Currency currency, std::string_view left) const {
+    std::string room;
+    const std::optional<std::string_view> read_text = as_read(left, room);
+    if (!read_text) return std::nullopt;
+    const std::string_view text = *read_text;
     if (std::optional<Amount> found = read(currency, text)) return found;
 
     if (text.ends_with('.') || text.ends_with(',')) {
