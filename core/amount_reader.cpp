@@ -144,7 +144,8 @@ std::optional<std::string_view> whole_part(std::string_view plain) {
 std::optional<std::string_view> as_read(std::string_view text, std::string& room) {
     text = without_blanks_around(text);
     if (text.size() > longest_number_text) return std::nullopt;
-    return without_blanks_around(without_invisible_marks(text, room));
+    const std::string_view unmarked = without_invisible_marks(text, room);
+    return unmarked.data() == text.data() ? text : without_blanks_around(unmarked);
 }
 
 }  // namespace
@@ -228,7 +229,8 @@ std::optional<Amount> AmountReader::phrase(Currency currency, std::string_view t
     if (minus) value.insert(0, 1, '-');
     Amount amount = Amount::from_plain(value);
     if (worth == Worth::duro) amount = amount.scaled(5, 1, static_cast<int>(decimals_of(value)));
-    if (!amount.fits_in_double()) return std::nullopt;
+    // The number itself is within the range of a double: a word or duros may take it beyond.
+    if ((words.power > 0 || worth == Worth::duro) && !amount.fits_in_double()) return std::nullopt;
     return amount;
 }
 
@@ -277,27 +279,26 @@ bool AmountReader::is_beginning(Currency currency, std::string_view typed) const
     const auto amount_with = [&](std::string_view more) {
         return read(currency, std::string(text).append(more)).has_value();
     };
+    // A word begun at the end, finished.
+    if (const std::string_view begun = letters_at_end(text); !begun.empty()) {
+        const auto finishes = [&](std::string_view word) {
+            if (begun.size() >= word.size() || !same_letters(begun, word.substr(0, begun.size())))
+                return false;
+            const std::string rest(word.substr(begun.size()));
+            return amount_with(rest) || amount_with(rest + "0") || amount_with(rest + " 0") ||
+                   amount_with(rest + then_unit);
+        };
+        for (const Unit& unit : units_of(currency)) {
+            if (is_word(unit.word) && finishes(unit.word)) return true;
+        }
+        if (currency == Currency::euro && finishes("con")) return true;
+        if (std::any_of(std::begin(number_words), std::end(number_words), finishes)) return true;
+    }
     // More digits; a number after a sign, a unit or "con"; the unit after "de" or "un".
     for (const std::string_view more : {"0", "00", "000", " 0"}) {
         if (amount_with(more)) return true;
     }
-    if (amount_with(then_unit)) return true;
-
-    // A word begun at the end.
-    const std::string_view begun = letters_at_end(text);
-    if (begun.empty()) return false;
-    const auto finishes = [&](std::string_view word) {
-        if (begun.size() >= word.size() || !same_letters(begun, word.substr(0, begun.size())))
-            return false;
-        const std::string rest(word.substr(begun.size()));
-        return amount_with(rest) || amount_with(rest + "0") || amount_with(rest + " 0") ||
-               amount_with(rest + then_unit);
-    };
-    for (const Unit& unit : units_of(currency)) {
-        if (is_word(unit.word) && finishes(unit.word)) return true;
-    }
-    if (currency == Currency::euro && finishes("con")) return true;
-    return std::any_of(std::begin(number_words), std::end(number_words), finishes);
+    return amount_with(then_unit);
 }
 
 std::optional<Amount> AmountReader::settled(Currency currency, std::string_view left) const {

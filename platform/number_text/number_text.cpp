@@ -29,6 +29,8 @@ constexpr std::string_view blanks[] = {" ",  "\u00A0", "\u202F", "\u2009", "\u20
 constexpr std::string_view signs[] = {"-", "+", "\u2212", "\u2013", "\u2012"};
 // Zero-width space, left-to-right and right-to-left marks, word joiner, soft hyphen.
 constexpr std::string_view invisible_marks[] = {"\u200B", "\u200E", "\u200F", "\u2060", "\u00AD"};
+// The bytes they begin with, which most texts have none of.
+constexpr std::string_view invisible_mark_leads = "\xC2\xE2";
 constexpr std::string_view whole_amount_dashes[] = {"-", "\u2013"};
 
 // The size of whichever of the pieces stands at pos, or 0.
@@ -110,8 +112,10 @@ std::size_t read_groups(std::string_view text, std::size_t pos, const Separators
 std::optional<std::string> read_plain(std::string_view text, const Separators& separators) {
     text = without_blanks_around(text);
     if (text.size() > longest_number_text) return std::nullopt;
-    std::string unmarked;
-    text = without_blanks_around(without_invisible_marks(text, unmarked));
+    std::string room;
+    if (const std::string_view unmarked = without_invisible_marks(text, room);
+        unmarked.data() != text.data())
+        text = without_blanks_around(unmarked);
     std::size_t pos = 0;
     bool negative = false;
     if (const std::size_t sign = sign_size(text)) {
@@ -278,14 +282,19 @@ std::string_view without_blanks_around(std::string_view text) {
 }
 
 std::string_view without_invisible_marks(std::string_view text, std::string& room) {
-    // Each mark begins with one of these two bytes: a text without them has none.
-    if (text.find_first_of("\xC2\xE2") == text.npos) return text;
-    room.clear();
-    for (std::size_t pos = 0; pos < text.size();) {
+    // The size of the mark at pos; never one that stands before a stray continuation byte, which
+    // taking it away could join to the bytes before it into another character.
+    const auto mark_at = [&](std::size_t pos) {
         const std::size_t mark = one_of_at(text, pos, invisible_marks);
-        // Never one that stands before a stray continuation byte: taking it away could join that
-        // byte to the bytes before it into another character.
-        if (mark > 0 && !is_continuation_byte(text, pos + mark)) {
+        return mark > 0 && !is_continuation_byte(text, pos + mark) ? mark : 0;
+    };
+    std::size_t pos = text.find_first_of(invisible_mark_leads);
+    while (pos != text.npos && mark_at(pos) == 0)
+        pos = text.find_first_of(invisible_mark_leads, pos + 1);
+    if (pos == text.npos) return text;
+    room.assign(text.substr(0, pos));
+    while (pos < text.size()) {
+        if (const std::size_t mark = mark_at(pos)) {
             pos += mark;
         } else {
             room += text[pos++];
