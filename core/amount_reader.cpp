@@ -103,26 +103,16 @@ NumberWords number_words_at_end(std::string_view text) {
     return {0, false, text};
 }
 
-std::size_t decimals_of(std::string_view plain) {
-    const std::size_t point = plain.find('.');
-    return point == plain.npos ? 0 : plain.size() - point - 1;
-}
-
-// A plain number without its sign ("12.5") times 10^power, exactly.
-std::string shifted(std::string_view plain, int power) {
-    const std::size_t point = std::min(plain.find('.'), plain.size());
-    std::string digits(plain.substr(0, point));
-    if (point < plain.size()) digits += plain.substr(point + 1);
-    long integer = static_cast<long>(point) + power;
-    if (integer < 0) {
-        digits.insert(0, static_cast<std::size_t>(-integer), '0');
-        integer = 0;
+// The amount times 10^power, exactly.
+Amount times_power_of_ten(const Amount& amount, int power) {
+    Amount::DigitRoom room;
+    std::string digits(amount.digits(room));
+    int scale = amount.scale() - power;
+    if (scale < 0) {
+        digits.append(static_cast<std::size_t>(-scale), '0');
+        scale = 0;
     }
-    const auto integer_size = static_cast<std::size_t>(integer);
-    if (integer_size > digits.size()) digits.append(integer_size - digits.size(), '0');
-    std::string result = integer_size == 0 ? "0" : digits.substr(0, integer_size);
-    if (integer_size < digits.size()) result += "." + digits.substr(integer_size);
-    return result;
+    return Amount(amount.negative(), digits, scale);
 }
 
 bool all_digits(std::string_view text) {
@@ -130,13 +120,17 @@ bool all_digits(std::string_view text) {
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// The integer digits of a plain number of whole units ("-5.00": "-5"); nothing when it has a
-// fraction.
-std::optional<std::string_view> whole_part(std::string_view plain) {
-    const std::size_t point = plain.find('.');
-    if (point == plain.npos) return plain;
-    if (plain.find_first_not_of('0', point + 1) != plain.npos) return std::nullopt;
-    return plain.substr(0, point);
+// The digits of an amount of whole units, without its decimals, which are all zeros (5,00: "5");
+// nothing when it has a fraction.
+std::optional<std::string> whole_digits(const Amount& amount) {
+    Amount::DigitRoom room;
+    const std::string_view digits = amount.digits(room);
+    const auto scale = static_cast<std::size_t>(amount.scale());
+    if (digits == "0") return "0";
+    if (scale >= digits.size() ||
+        digits.find_first_not_of('0', digits.size() - scale) != digits.npos)
+        return std::nullopt;
+    return std::string(digits.substr(0, digits.size() - scale));
 }
 
 // The text as it is read: without the blanks around it and its invisible marks, kept in `room`
@@ -161,21 +155,20 @@ std::optional<Amount> AmountReader::amount(Currency currency, std::string_view t
 }
 
 std::optional<Amount> AmountReader::read(Currency currency, std::string_view text) const {
-    if (const std::optional<std::string> plain = number(currency, text, false))
-        return Amount::from_plain(*plain);
+    if (std::optional<Amount> found = number(currency, text, false)) return found;
     if (std::optional<Amount> found = phrase(currency, text)) return found;
     if (currency == Currency::euro) return euros_and_cents(text);
     return std::nullopt;
 }
 
-std::optional<std::string> AmountReader::number(Currency currency, std::string_view text,
-                                                bool before_a_word) const {
-    std::optional<std::string> plain = plain_number(text, separators_);
-    if (currency == Currency::pts && !before_a_word && (!plain || decimals_of(*plain) == 3)) {
-        std::optional<std::string> thousands = plain_number(text, decimal_grouping_);
-        if (thousands && decimals_of(*thousands) == 0) return thousands;
+std::optional<Amount> AmountReader::number(Currency currency, std::string_view text,
+                                           bool before_a_word) const {
+    std::optional<Amount> found = read_amount(text, separators_);
+    if (currency == Currency::pts && !before_a_word && (!found || found->scale() == 3)) {
+        std::optional<Amount> thousands = read_amount(text, decimal_grouping_);
+        if (thousands && thousands->scale() == 0) return thousands;
     }
-    return plain;
+    return found;
 }
 
 // [sign] [unit] [sign] number [number words] [de] [unit], with one unit and one sign at most.
@@ -213,22 +206,19 @@ std::optional<Amount> AmountReader::phrase(Currency currency, std::string_view t
     const std::size_t sign = sign_size(number_text);
     const std::string_view after_sign = without_blanks_around(number_text.substr(sign));
     const bool negative = sign > 0 && number_text[0] != '+';
-    std::optional<std::string> plain;
+    std::optional<Amount> number_read;
     if (after_sign.empty() ? words.first_is_mil
                            : same_letters(after_sign, "un") || same_letters(after_sign, "una")) {
-        plain = negative ? "-1" : "1";
+        number_read = Amount(negative, "1", 0);
     } else if (!after_sign.empty()) {
-        plain = number(currency, number_text, words.power > 0);
+        number_read = number(currency, number_text, words.power > 0);
     }
-    if (!plain) return std::nullopt;
+    if (!number_read) return std::nullopt;
 
     const Worth worth = unit ? unit->worth : Worth::one;
-    const bool minus = plain->starts_with('-');
-    std::string value = shifted(std::string_view(*plain).substr(minus ? 1 : 0),
-                                words.power - (worth == Worth::centimo ? 2 : 0));
-    if (minus) value.insert(0, 1, '-');
-    Amount amount = Amount::from_plain(value);
-    if (worth == Worth::duro) amount = amount.scaled(5, 1, static_cast<int>(decimals_of(value)));
+    Amount amount =
+        times_power_of_ten(*number_read, words.power - (worth == Worth::centimo ? 2 : 0));
+    if (worth == Worth::duro) amount = amount.scaled(5, 1, amount.scale());
     // The number itself is within the range of a double: a word or duros may take it beyond.
     if ((words.power > 0 || worth == Worth::duro) && !amount.fits_in_double()) return std::nullopt;
     return amount;
@@ -239,10 +229,12 @@ std::optional<Amount> AmountReader::euros_and_cents(std::string_view text) const
     const std::size_t euro_sign = text.rfind("\u20AC");
     if (euro_sign != text.npos && euro_sign > 0) {
         const std::string_view cents = text.substr(euro_sign + std::string_view("\u20AC").size());
-        const std::optional<std::string> euros =
-            plain_number(text.substr(0, euro_sign), separators_);
-        if (cents.size() <= 2 && all_digits(cents) && euros && decimals_of(*euros) == 0)
-            return Amount::from_plain(*euros + "." + std::string(cents));
+        const std::optional<Amount> euros = read_amount(text.substr(0, euro_sign), separators_);
+        if (cents.size() <= 2 && all_digits(cents) && euros && euros->scale() == 0) {
+            Amount::DigitRoom room;
+            return Amount(euros->negative(), std::string(euros->digits(room)).append(cents),
+                          static_cast<int>(cents.size()));
+        }
     }
 
     std::string_view rest = text;
@@ -260,12 +252,9 @@ std::optional<Amount> AmountReader::euros_and_cents(std::string_view text) const
     const std::optional<FoundUnit> euro_unit = unit_at_end(euro_units, *euros_text);
     if (!euro_unit || euro_unit->unit.worth != Worth::one) return std::nullopt;
     const std::optional<Amount> euros = phrase(Currency::euro, *euros_text);
-    if (!euros) return std::nullopt;
-    const std::string euros_plain = euros->plain();
-    const std::optional<std::string_view> whole = whole_part(euros_plain);
+    const std::optional<std::string> whole = euros ? whole_digits(*euros) : std::nullopt;
     if (!whole) return std::nullopt;
-    return Amount::from_plain(std::string(*whole) + (digits == 1 ? ".0" : ".") +
-                              std::string(cents));
+    return Amount(euros->negative(), *whole + (digits == 1 ? "0" : "") + std::string(cents), 2);
 }
 
 bool AmountReader::is_beginning(Currency currency, std::string_view typed) const {

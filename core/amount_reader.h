@@ -4,10 +4,9 @@
 #pragma once
 
 #include <optional>
-#include <string>
 #include <string_view>
 
-#include "core/amount.h"
+#include "platform/number_text/amount.h"
 #include "platform/number_text/number_text.h"
 
 namespace trelumo {
@@ -20,7 +19,7 @@ public:
     explicit AmountReader(Separators separators);
 
     /// The amount a text of the currency denotes; nothing for any other text, the other
-    /// currency's unit included. Besides a numeric text (see plain_number), it reads:
+    /// currency's unit included. Besides a numeric text (see read_amount), it reads:
     /// - the currency's unit before or after the number, in any case, with or without blanks
     ///   between and with or without a final full stop: "€", "EUR", "euro", "euros"; "₧", "pta",
     ///   "ptas", "pts", "peseta", "pesetas" ("5 Euros.", "5 €.", "-€ 5", "€-5", "1.000 Pts."). A
@@ -52,8 +51,8 @@ public:
 
 private:
     std::optional<Amount> read(Currency currency, std::string_view text) const;
-    std::optional<std::string> number(Currency currency, std::string_view text,
-                                      bool before_a_word) const;
+    std::optional<Amount> number(Currency currency, std::string_view text,
+                                 bool before_a_word) const;
     std::optional<Amount> phrase(Currency currency, std::string_view text) const;
     std::optional<Amount> euros_and_cents(std::string_view text) const;
 

@@ -11,6 +11,10 @@ Currency other(Currency currency) {
     return currency == Currency::euro ? Currency::pts : Currency::euro;
 }
 
+std::string_view pattern_of(Currency currency) {
+    return currency == Currency::euro ? euro_pattern : pts_pattern;
+}
+
 }  // namespace
 
 Conversion::Conversion(Separators separators)
@@ -37,18 +41,19 @@ bool Conversion::is_pts_text(std::string_view text) const {
 }
 
 Amount Conversion::tidied(Currency currency, const Amount& amount) const {
-    return amount.rounded(currency == Currency::euro ? 2 : 0);
+    return amount.rounded(pattern_decimals(pattern_of(currency)));
 }
 
-std::string Conversion::text(Currency currency, const Amount& amount) const {
-    const std::string_view pattern = currency == Currency::euro ? euro_pattern : pts_pattern;
-    return format_plain_number(amount.plain(), pattern, separators_);
+std::string Conversion::formatted(Currency currency, const Amount& amount) const {
+    return format_amount(amount, pattern_of(currency), separators_);
 }
 
 Amount Conversion::converted(Currency from, const Amount& amount) const {
     const auto [numerator, denominator] = pts_per_euro;
-    const Amount result = from == Currency::euro ? amount.scaled(numerator, denominator, 0)
-                                                 : amount.scaled(denominator, numerator, 2);
+    const bool euro = from == Currency::euro;
+    const Amount result =
+        amount.scaled(euro ? numerator : denominator, euro ? denominator : numerator,
+                      pattern_decimals(pattern_of(other(from))));
     if (!result.fits_in_double()) throw overflow_error();
     return result;
 }
@@ -58,7 +63,7 @@ std::string Conversion::sentence(Currency from, std::string_view shown,
     const bool euro = from == Currency::euro;
     std::string sentence(shown);
     sentence += euro ? " Euros  =  " : " Ptas.  =  ";
-    sentence += text(other(from), converted(from, amount));
+    sentence += formatted(other(from), converted(from, amount));
     sentence += euro ? " Ptas." : " Euros";
     return sentence;
 }
@@ -70,30 +75,32 @@ Amount Conversion::amount_or_error(Currency currency, std::string_view text) con
 }
 
 std::string Conversion::pts_from_euro_text(std::string_view euro_text) const {
-    return text(Currency::pts,
-                converted(Currency::euro, amount_or_error(Currency::euro, euro_text)));
+    return formatted(Currency::pts,
+                     converted(Currency::euro, amount_or_error(Currency::euro, euro_text)));
 }
 
 std::string Conversion::euro_from_pts_text(std::string_view pts_text) const {
-    return text(Currency::euro, converted(Currency::pts, amount_or_error(Currency::pts, pts_text)));
+    return formatted(Currency::euro,
+                     converted(Currency::pts, amount_or_error(Currency::pts, pts_text)));
 }
 
 std::string Conversion::reformat_euro_text(std::string_view euro_text) const {
     const std::optional<Amount> found = amount(Currency::euro, euro_text);
-    return found ? text(Currency::euro, *found) : std::string(euro_text);
+    return found ? formatted(Currency::euro, tidied(Currency::euro, *found))
+                 : std::string(euro_text);
 }
 
 std::string Conversion::reformat_pts_text(std::string_view pts_text) const {
     const std::optional<Amount> found = amount(Currency::pts, pts_text);
-    return found ? text(Currency::pts, *found) : std::string(pts_text);
+    return found ? formatted(Currency::pts, tidied(Currency::pts, *found)) : std::string(pts_text);
 }
 
 std::string Conversion::zero_euro_text() const {
-    return text(Currency::euro, Amount{});
+    return formatted(Currency::euro, Amount{});
 }
 
 std::string Conversion::zero_pts_text() const {
-    return text(Currency::pts, Amount{});
+    return formatted(Currency::pts, Amount{});
 }
 
 std::string Conversion::euro_sentence(std::string_view euro_text) const {

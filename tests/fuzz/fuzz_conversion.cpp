@@ -19,6 +19,7 @@
 #include <utility>
 
 #include "core/conversion.h"
+#include "platform/number_text/double_text.h"
 #include "platform/types/run_time_error.h"
 #include "tests/fuzz/amount_input.h"
 #include "tests/fuzz/check.h"
@@ -102,13 +103,13 @@ void check_numeric(const Conversion& conversion, const Separators& separators,
 
     // The peseta field reads the number, or where its decimal separator parts off exactly three
     // digits, the thousands it sets apart.
-    const std::string plain = *plain_number(text, separators);
+    const Amount number = *read_amount(text, separators);
+    Amount::DigitRoom room;
+    const Amount as_thousands(number.negative(), number.digits(room), 0);
     const std::string as_pesetas = conversion.reformat_pts_text(text);
-    const bool thousands = as_pesetas != format_plain_number(plain, pts_pattern, separators);
-    const std::size_t point = plain.find('.');
-    const std::string digits = plain.substr(0, point) + plain.substr(point + 1);
-    require(!thousands || (plain.size() - point == 4 &&
-                           as_pesetas == format_plain_number(digits, pts_pattern, separators)),
+    const bool thousands = as_pesetas != format_amount(number.rounded(0), pts_pattern, separators);
+    require(!thousands || (number.scale() == 3 &&
+                           as_pesetas == format_amount(as_thousands, pts_pattern, separators)),
             "the peseta field reads the number, or three decimals as thousands", text, as_pesetas);
     const double pts_value = thousands ? value * 1000 : value;
 
