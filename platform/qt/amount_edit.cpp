@@ -84,7 +84,7 @@ void AmountEdit::edit(const std::function<void()>& change) {
     if (!nested) history_.edited(before, selection());
 }
 
-void AmountEdit::step_back(bool undo) {
+void AmountEdit::undo_or_redo(bool undo) {
     if (isReadOnly()) return;
     const std::optional<Selection> back =
         undo ? history_.undo(selection()) : history_.redo(selection());
@@ -97,7 +97,7 @@ void AmountEdit::step_back(bool undo) {
 
 void AmountEdit::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
-        step_back(event->matches(QKeySequence::Undo));
+        undo_or_redo(event->matches(QKeySequence::Undo));
         event->accept();
         return;
     }
@@ -189,9 +189,9 @@ void AmountEdit::contextMenuEvent(QContextMenuEvent* event) {
         }
         return static_cast<QAction*>(nullptr);
     };
-    if (QAction* undo = command("edit-undo", [this] { step_back(true); }))
+    if (QAction* undo = command("edit-undo", [this] { undo_or_redo(true); }))
         undo->setEnabled(!isReadOnly() && history_.can_undo());
-    if (QAction* redo = command("edit-redo", [this] { step_back(false); }))
+    if (QAction* redo = command("edit-redo", [this] { undo_or_redo(false); }))
         redo->setEnabled(!isReadOnly() && history_.can_redo());
     command("edit-cut", [this] { edit([this] { cut(); }); });
     command("edit-paste", [this] { paste_from(QClipboard::Clipboard); });

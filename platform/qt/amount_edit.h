@@ -57,7 +57,7 @@ private:
     Selection selection() const;
     void restore(const Selection& selection);
     void edit(const std::function<void()>& change);
-    void step_back(bool undo);
+    void undo_or_redo(bool undo);
     void paste_from(QClipboard::Mode mode);
 
     QString decimal_separator_ = QStringLiteral(",");

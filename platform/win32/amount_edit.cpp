@@ -120,7 +120,7 @@ AmountEdit::Selection AmountEdit::selection() const {
     return now;
 }
 
-void AmountEdit::step_back(bool undo) {
+void AmountEdit::undo_or_redo(bool undo) {
     if (is_read_only(edit_)) return;
     const std::optional<Selection> back =
         undo ? history_.undo(selection()) : history_.redo(selection());
@@ -153,7 +153,7 @@ LRESULT CALLBACK AmountEdit::control_procedure(HWND control, UINT message, WPARA
                                                UINT_PTR, DWORD_PTR self_pointer) {
     auto* self = reinterpret_cast<AmountEdit*>(self_pointer);
     if (const std::optional<bool> undo = undo_asked(message, w)) {
-        self->step_back(*undo);
+        self->undo_or_redo(*undo);
         return TRUE;
     }
     if (message == EM_CANUNDO) return self->history_.can_undo() ? TRUE : FALSE;

@@ -59,7 +59,7 @@ private:
         DWORD end = 0;
     };
     Selection selection() const;
-    void step_back(bool undo);
+    void undo_or_redo(bool undo);
     void paste();
 
     static LRESULT CALLBACK control_procedure(HWND control, UINT message, WPARAM w, LPARAM l,

@@ -247,8 +247,9 @@ private slots:
         QCOMPARE(text_pts()->text(), QStringLiteral("-874"));
     }
 
-    // State: the euro field entered, 0,00 selected. Action: keys, "^z" for ctrl+z. Expected: the
-    // field's text and its caret, or its selection from the caret's other end.
+    // State: the euro field entered, 0,00 selected. Action: keys, "^z" for ctrl+z and "^Z" for
+    // ctrl+shift+z (redo), TAB and BACKTAB. Expected: the euro field's text and its caret, or its
+    // selection from the caret's other end.
     void undo_goes_back_one_change_at_a_time_data() {
         QTest::addColumn<QStringList>("keys");
         QTest::addColumn<QString>("field");
@@ -263,6 +264,10 @@ private slots:
             << keys("4 5 x 9 ^z ^z") << QStringLiteral("45") << 2 << 2;
         QTest::newRow("back to the text the focus came in to, and no further")
             << keys("4 x 9 ^z ^z ^z ^z ^z") << QStringLiteral("0,00") << 0 << 4;
+        QTest::newRow("redo after undo")
+            << keys("4 5 x ^z ^z ^Z") << QStringLiteral("45") << 2 << 2;
+        QTest::newRow("the same text written again as the focus came back")
+            << keys("1,00 TAB BACKTAB ^z") << QStringLiteral("1,00") << 0 << 4;
     }
 
     void undo_goes_back_one_change_at_a_time() {
@@ -273,6 +278,12 @@ private slots:
         for (const QString& key : keys) {
             if (key == QStringLiteral("^z")) {
                 QTest::keyClick(text_euro(), Qt::Key_Z, Qt::ControlModifier);
+            } else if (key == QStringLiteral("^Z")) {
+                QTest::keyClick(text_euro(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+            } else if (key == QStringLiteral("TAB")) {
+                tab();
+            } else if (key == QStringLiteral("BACKTAB")) {
+                key_to_focus(Qt::Key_Backtab, Qt::ShiftModifier);
             } else {
                 type(key);
             }

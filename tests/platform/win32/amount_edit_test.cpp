@@ -169,8 +169,20 @@ INSTANTIATE_TEST_SUITE_P(
                     // ctrl+z twice: the 9, then the emptying the x brought.
                     UndoCase{"typed_after_an_emptying", "0,00", 0, 4, L"45x9\x1A", 0, "45", 2, 2},
                     UndoCase{"back_to_the_text_the_focus_came_in_to_and_no_further", "0,00", 0, 4,
-                             L"4x9\x1A\x1A\x1A\x1A", 0, "0,00", 0, 4}),
+                             L"4x9\x1A\x1A\x1A\x1A", 0, "0,00", 0, 4},
+                    // ctrl+z twice, ctrl+y: 45 again, then ctrl+z: 4.
+                    UndoCase{"undo_after_redo", "0,00", 0, 4, L"45x\x1A\x1A\x19", 0, "4", 1, 1}),
     trelumo::table::RowName());
+
+TEST(Undo, BeginsWhereTheProgramWritesTheText) {
+    TestWindow window;
+    window.first.set_text("1");
+    SendMessageW(window.first.hwnd(), EM_SETSEL, 1, 1);
+    SendMessageW(window.first.hwnd(), WM_CHAR, L'2', 1);
+    window.first.set_text("12");  // the same text, as GotFocus writes it
+    SendMessageW(window.first.hwnd(), WM_CHAR, 0x1A, 1);
+    EXPECT_EQ(window.first.text(), "12");
+}
 
 struct AwayCase {
     const char* name;
