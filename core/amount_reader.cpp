@@ -149,13 +149,22 @@ AmountReader::AmountReader(Separators separators)
       decimal_grouping_{separators_.group, separators_.decimal} {}
 
 std::optional<Amount> AmountReader::amount(Currency currency, std::string_view text) const {
-    std::string room;
-    const std::optional<std::string_view> read_text = as_read(text, room);
-    return read_text ? read(currency, *read_text) : std::nullopt;
+    std::optional<Amount> found = number(currency, text, false);
+    if (!found) {
+        std::string room;
+        if (const std::optional<std::string_view> read_text = as_read(text, room))
+            found = beyond_the_number(currency, *read_text);
+    }
+    return found;
 }
 
 std::optional<Amount> AmountReader::read(Currency currency, std::string_view text) const {
     if (std::optional<Amount> found = number(currency, text, false)) return found;
+    return beyond_the_number(currency, text);
+}
+
+std::optional<Amount> AmountReader::beyond_the_number(Currency currency,
+                                                      std::string_view text) const {
     if (std::optional<Amount> found = phrase(currency, text)) return found;
     if (currency == Currency::euro) return euros_and_cents(text);
     return std::nullopt;
@@ -163,8 +172,9 @@ std::optional<Amount> AmountReader::read(Currency currency, std::string_view tex
 
 std::optional<Amount> AmountReader::number(Currency currency, std::string_view text,
                                            bool before_a_word) const {
+    if (currency == Currency::euro || before_a_word) return read_amount(text, separators_);
     std::optional<Amount> found = read_amount(text, separators_);
-    if (currency == Currency::pts && !before_a_word && (!found || found->scale() == 3)) {
+    if (!found || found->scale() == 3) {
         std::optional<Amount> thousands = read_amount(text, decimal_grouping_);
         if (thousands && thousands->scale() == 0) return thousands;
     }
@@ -258,11 +268,12 @@ std::optional<Amount> AmountReader::euros_and_cents(std::string_view text) const
 }
 
 bool AmountReader::is_beginning(Currency currency, std::string_view typed) const {
+    if (number(currency, typed, false)) return true;  // the keystroke's usual case, at once
     std::string room;
     const std::optional<std::string_view> read_text = as_read(typed, room);
     if (!read_text) return false;
     const std::string_view text = *read_text;
-    if (read(currency, text)) return true;
+    if (beyond_the_number(currency, text)) return true;
 
     const std::string then_unit = " " + std::string(units_of(currency).front().word);
     const auto amount_with = [&](std::string_view more) {
@@ -292,10 +303,11 @@ bool AmountReader::is_beginning(Currency currency, std::string_view typed) const
 
 std::optional<Amount> AmountReader::settled(Currency currency, std::string_view left) const {
     std::string room;
+    if (std::optional<Amount> found = number(currency, left, false)) return found;
     const std::optional<std::string_view> read_text = as_read(left, room);
     if (!read_text) return std::nullopt;
     const std::string_view text = *read_text;
-    if (std::optional<Amount> found = read(currency, text)) return found;
+    if (std::optional<Amount> found = beyond_the_number(currency, text)) return found;
 
     if (text.ends_with('.') || text.ends_with(',')) {
         return read(currency, without_blanks_around(text.substr(0, text.size() - 1)));

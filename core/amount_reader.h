@@ -50,7 +50,9 @@ public:
     std::optional<Amount> settled(Currency currency, std::string_view text) const;
 
 private:
+    // The text read as is, without blanks around it or invisible marks.
     std::optional<Amount> read(Currency currency, std::string_view text) const;
+    std::optional<Amount> beyond_the_number(Currency currency, std::string_view text) const;
     std::optional<Amount> number(Currency currency, std::string_view text,
                                  bool before_a_word) const;
     std::optional<Amount> phrase(Currency currency, std::string_view text) const;

@@ -36,8 +36,6 @@ constexpr std::string_view blanks[] = {" ",  "\u00A0", "\u202F", "\u2009", "\u20
 constexpr std::string_view signs[] = {"-", "+", "\u2212", "\u2013", "\u2012"};
 // Zero-width space, left-to-right and right-to-left marks, word joiner, soft hyphen.
 constexpr std::string_view invisible_marks[] = {"\u200B", "\u200E", "\u200F", "\u2060", "\u00AD"};
-// The bytes they begin with, which most texts have none of.
-constexpr std::string_view invisible_mark_leads = "\xC2\xE2";
 constexpr std::string_view whole_amount_dashes[] = {"-", "\u2013"};
 
 // The size of whichever of the pieces stands at pos, or 0.
@@ -167,13 +165,14 @@ std::string_view without_invisible_marks(std::string_view text, std::string& roo
         const std::size_t mark = one_of_at(text, pos, invisible_marks);
         return mark > 0 && !is_continuation_byte(text, pos + mark) ? mark : 0;
     };
-    std::size_t pos = text.find_first_of(invisible_mark_leads);
-    while (pos != text.npos && mark_at(pos) == 0)
-        pos = text.find_first_of(invisible_mark_leads, pos + 1);
-    if (pos == text.npos) return text;
+    // Byte by byte: a call for each byte of a short text would take longer than the text.
+    const auto is_lead = [](char c) { return c == '\xC2' || c == '\xE2'; };
+    std::size_t pos = 0;
+    while (pos < text.size() && !(is_lead(text[pos]) && mark_at(pos) > 0)) ++pos;
+    if (pos == text.size()) return text;
     room.assign(text.substr(0, pos));
     while (pos < text.size()) {
-        if (const std::size_t mark = mark_at(pos)) {
+        if (const std::size_t mark = is_lead(text[pos]) ? mark_at(pos) : 0) {
             pos += mark;
         } else {
             room += text[pos++];
@@ -183,6 +182,9 @@ std::string_view without_invisible_marks(std::string_view text, std::string& roo
 }
 
 std::size_t sign_size(std::string_view text) {
+    if (text.empty()) return 0;
+    if (text[0] == '-' || text[0] == '+') return 1;
+    if (text[0] != '\xE2') return 0;  // the lead byte of the other signs
     return one_of_at(text, 0, signs);
 }
 
