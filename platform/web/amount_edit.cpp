@@ -1,6 +1,7 @@
 #include "platform/web/amount_edit.h"
 
 #include <optional>
+#include <utility>
 
 #include "platform/number_text/number_text.h"
 
@@ -20,6 +21,10 @@ int utf16_units(std::string_view text, int characters) {
     return units;
 }
 
+bool is_key(const Event& event, char letter) {
+    return event.key.size() == 1 && (event.key[0] | 0x20) == letter;
+}
+
 }  // namespace
 
 void AmountEdit::attach(Element input) {
@@ -27,21 +32,30 @@ void AmountEdit::attach(Element input) {
     known_text_ = input.value();
     input.listen("keydown", [this](const Event& event) { return key_down(event); });
     input.listen("beforeinput", [this](const Event& event) {
-        if (event.key == "historyUndo") return undo_emptying();
-        before_edit_ = selection();
+        if (event.key == "historyUndo" || event.key == "historyRedo") {
+            undo_or_redo(event.key == "historyUndo");
+            return true;
+        }
+        if (!before_edit_) before_edit_ = selection();
         return false;
     });
     input.listen("input", [this](const Event& event) {
-        if (event.composing) return false;
-        edited(before_edit_);
+        if (event.composing || !before_edit_) return false;
+        edited(*std::exchange(before_edit_, std::nullopt));
         return false;
     });
     input.listen("compositionend", [this](const Event&) {
-        edited(before_edit_);
+        if (before_edit_) edited(*std::exchange(before_edit_, std::nullopt));
         return false;
     });
     input.listen("paste", [this](const Event& event) {
-        paste(event.data);
+        const Selection before = selection();
+        if (const std::optional<std::string_view> pasted = pasted_amount_text(event.data)) {
+            replace_selection(*pasted);
+        } else {
+            input_.set_value("");
+        }
+        edited(before);
         return true;
     });
     // A press that brings the focus in leaves the selection GotFocus makes: the release would
@@ -59,11 +73,10 @@ AmountEdit::Selection AmountEdit::selection() const {
 }
 
 void AmountEdit::set_text(std::string_view text) {
+    if (!editing_) history_.written();
     if (text == known_text_) return;
     input_.set_value(text);
-    known_text_ = text;
-    emptied_.written(known_text_.empty());
-    changed();
+    text_changed();
 }
 
 void AmountEdit::set_selection_start(int start) {
@@ -73,54 +86,56 @@ void AmountEdit::set_selection_start(int start) {
 
 void AmountEdit::set_selection_length(int length) {
     const int start = input_.selection().start;
-    // The characters from the start on: the start is at a character's beginning.
+    // The characters before the start, which is at a character's beginning.
     int characters_before = 0;
-    for (int units = 0; units < start && characters_before < static_cast<int>(known_text_.size());)
-        units = utf16_units(known_text_, ++characters_before);
+    while (utf16_units(known_text_, characters_before) < start &&
+           characters_before < static_cast<int>(known_text_.size()))
+        ++characters_before;
     const int end = utf16_units(known_text_, characters_before + length);
     input_.select({start, end, false});
 }
 
 bool AmountEdit::key_down(const Event& event) {
-    if (event.command() && !event.alt && (event.key == "z" || event.key == "Z") && !event.shift)
-        return undo_emptying();
+    if (event.command() && !event.alt && (is_key(event, 'z') || is_key(event, 'y'))) {
+        undo_or_redo(is_key(event, 'z') && !event.shift);
+        return true;
+    }
     if (event.code == "NumpadDecimal") {
-        input_.insert(decimal_separator_);
+        const Selection before = selection();
+        replace_selection(decimal_separator_);
+        edited(before);
         return true;
     }
     return false;
 }
 
+void AmountEdit::replace_selection(std::string_view text) {
+    input_.replace_selection(text);
+}
+
 void AmountEdit::edited(const Selection& before) {
-    const std::string now = input_.value();
+    const bool nested = std::exchange(editing_, true);
+    text_changed();
+    editing_ = nested;
+    if (!nested) history_.edited(before, selection());
+}
+
+void AmountEdit::undo_or_redo(bool undo) {
+    const std::optional<Selection> back =
+        undo ? history_.undo(selection()) : history_.redo(selection());
+    if (!back) return;
+    const bool nested = std::exchange(editing_, true);
+    input_.set_value(back->text);
+    text_changed();
+    editing_ = nested;
+    if (known_text_ == back->text) input_.select(back->range);
+}
+
+// The text in the field now, told as a Change when it differs from the one known.
+void AmountEdit::text_changed() {
+    std::string now = input_.value();
     if (now == known_text_) return;
-    known_text_ = now;
-    changed();
-    // The browser's undo holds nothing once the program has written the text.
-    emptied_.edited(before, before.text.empty(), known_text_.empty(), false);
-}
-
-void AmountEdit::paste(std::string_view clipboard) {
-    const Selection before = selection();
-    if (const std::optional<std::string_view> pasted = pasted_amount_text(clipboard)) {
-        before_edit_ = before;
-        input_.insert(*pasted);
-    } else {
-        input_.set_value("");
-        edited(before);
-    }
-}
-
-bool AmountEdit::undo_emptying() {
-    const std::optional<Selection> emptied = emptied_.to_bring_back(known_text_.empty());
-    if (!emptied) return false;
-    const Selection before = *emptied;
-    set_text(before.text);
-    if (known_text_ == before.text) input_.select(before.range);
-    return true;
-}
-
-void AmountEdit::changed() {
+    known_text_ = std::move(now);
     if (changed_) changed_();
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "platform/runtime/emptied_text.h"
+#include "platform/runtime/edit_history.h"
 #include "platform/web/dom.h"
 
 namespace trelumo::web {
@@ -21,9 +22,10 @@ namespace trelumo::web {
 /// - A paste puts in the clipboard's text without the blanks and line ends around it; a text
 ///   longer than any amount can be empties the field at once, as any other text that is no amount
 ///   does, and is never cut into a number.
-/// - When the program empties the field after an edit, ctrl+z brings back the last text and
-///   selection from before the emptying, however many edits in a row it emptied: writing the
-///   text from code leaves the browser's own undo nothing to undo.
+/// - ctrl+z (on a Mac cmd+z, or the browser's own Undo) goes back one change at a time, the
+///   program's emptyings included, until the field is as the program last wrote it (EditHistory);
+///   ctrl+y or ctrl+shift+z goes forward again. The browser's own undo, which loses its way once
+///   the program has written the text, is never used.
 class AmountEdit {
 public:
     AmountEdit() = default;
@@ -37,7 +39,8 @@ public:
     void on_change(std::function<void()> handler) { changed_ = std::move(handler); }
 
     std::string text() const { return known_text_; }
-    /// Writes the text; the Change it raises has run when this returns.
+    /// Writes the text from code; the Change it raises has run when this returns. Its undo
+    /// history begins there, even when the text is the same.
     void set_text(std::string_view text);
     /// Selection start and length count characters (code points).
     void set_selection_start(int start);
@@ -50,17 +53,20 @@ private:
     };
     Selection selection() const;
     bool key_down(const Event& event);
+    /// The user's change is in the field: its Change runs, and whatever the program writes while
+    /// it does is part of the same edit.
     void edited(const Selection& before);
-    void paste(std::string_view clipboard);
-    bool undo_emptying();
-    void changed();
+    void replace_selection(std::string_view text);
+    void undo_or_redo(bool undo);
+    void text_changed();
 
     Element input_;
     std::string known_text_;
     std::string decimal_separator_ = ",";
     bool focused_by_press_ = false;
-    Selection before_edit_;
-    EmptiedText<Selection> emptied_;
+    bool editing_ = false;                  // a user's edit, or an undo or redo, is being handled
+    std::optional<Selection> before_edit_;  // as the browser's edit under way began
+    EditHistory<Selection> history_;
     std::function<void()> changed_;
 };
 

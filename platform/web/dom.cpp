@@ -20,7 +20,7 @@ char* web_value(int id);
 void web_set_value(int id, const char* text);
 void web_selection(int id, int* out);
 void web_select(int id, int start, int end, int backward);
-void web_insert(int id, const char* text);
+void web_replace_selection(int id, const char* text);
 char* web_tag(int id);
 int web_closest(int id, const char* selector);
 void web_click(int id);
@@ -153,8 +153,8 @@ void Element::select(Selection selection) const {
     web_select(id_, selection.start, selection.end, selection.backward);
 }
 
-void Element::insert(std::string_view text) const {
-    web_insert(id_, c(text).c_str());
+void Element::replace_selection(std::string_view text) const {
+    web_replace_selection(id_, c(text).c_str());
 }
 
 std::string Element::tag() const {

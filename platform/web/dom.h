@@ -74,9 +74,8 @@ public:
     };
     Selection selection() const;
     void select(Selection selection) const;
-    /// Puts the text in place of the selection, as typing it would, with the input event that
-    /// typing raises.
-    void insert(std::string_view text) const;
+    /// Puts the text in place of the selection, the caret after it, raising no event.
+    void replace_selection(std::string_view text) const;
 
     /// The element's tag name, in lower case ("input").
     std::string tag() const;

@@ -105,12 +105,10 @@ mergeInto(LibraryManager.library, {
     dom.elements[id].setSelectionRange(start, end, backward ? 'backward' : 'forward');
   },
 
-  // Puts text in place of the selection, as typing it would, and tells the listeners of the input.
-  web_insert__deps: ['$dom'],
-  web_insert: function (id, text) {
+  web_replace_selection__deps: ['$dom'],
+  web_replace_selection: function (id, text) {
     var element = dom.elements[id];
     element.setRangeText(dom.text(text), element.selectionStart, element.selectionEnd, 'end');
-    element.dispatchEvent(new InputEvent('input', {inputType: 'insertText'}));
   },
 
   web_tag__deps: ['$dom'],

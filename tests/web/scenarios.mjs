@@ -91,12 +91,16 @@ const rows = [
     },
   },
   {
-    name: 'a letter empties the field, and ctrl+z brings the amount back',
+    name: 'a letter empties the field; ctrl+z goes back a change at a time, ctrl+y forward',
     run: async (page) => {
       await page.keyboard.type('45x');
       await wait_for(page, 'after the letter', window_state, [' [selected]', '0', '', '']);
+      await page.keyboard.type('9');
       await page.keyboard.press('Control+z');
-      await wait_for(page, 'after ctrl+z', window_state, ['45 [focus]', '0', '', '']);
+      await page.keyboard.press('Control+z');
+      await wait_for(page, 'after ctrl+z twice', window_state, ['45 [focus]', '0', '', '']);
+      await page.keyboard.press('Control+y');
+      await wait_for(page, 'after ctrl+y', window_state, [' [selected]', '0', '', '']);
     },
   },
   {
