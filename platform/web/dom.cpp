@@ -7,41 +7,43 @@
 
 // dom.js
 extern "C" {
-int web_element(const char* id);
-int web_create(const char* tag);
+int web_element(const char* id, std::size_t id_size);
+int web_create(const char* tag, std::size_t tag_size);
 void web_append(int parent, int child);
 void web_remove(int id);
-void web_set_attribute(int id, const char* name, const char* value);
-void web_remove_attribute(int id, const char* name);
-void web_set_style(int id, const char* property, const char* value);
-void web_set_text(int id, const char* text);
-void web_replace_text(int id, const char* text);
+void web_set_attribute(int id, const char* name, std::size_t name_size, const char* value,
+                       std::size_t value_size);
+void web_remove_attribute(int id, const char* name, std::size_t name_size);
+void web_set_style(int id, const char* property, std::size_t property_size, const char* value,
+                   std::size_t value_size);
+void web_set_text(int id, const char* text, std::size_t text_size);
+void web_replace_text(int id, const char* text, std::size_t text_size);
 char* web_value(int id);
-void web_set_value(int id, const char* text);
+void web_set_value(int id, const char* text, std::size_t text_size);
 void web_selection(int id, int* out);
 void web_select(int id, int start, int end, int backward);
-void web_replace_selection(int id, const char* text);
+void web_replace_selection(int id, const char* text, std::size_t text_size);
 char* web_tag(int id);
-int web_closest(int id, const char* selector);
+int web_closest(int id, const char* selector, std::size_t selector_size);
 void web_click(int id);
 void web_focus(int id);
 int web_has_focus(int id);
 int web_focused();
 int web_body();
 int web_contains(int outer, int inner);
-void web_send_key(int id, const char* key);
-void web_listen(int id, const char* type, int listener);
-void web_listen_media(const char* query, int listener);
+void web_send_key(int id, const char* key, std::size_t key_size);
+void web_listen(int id, const char* type, std::size_t type_size, int listener);
+void web_listen_media(const char* query, std::size_t query_size, int listener);
 void web_observe_size(int id, int listener);
-int web_media_matches(const char* query);
+int web_media_matches(const char* query, std::size_t query_size);
 void web_post(int task);
 void web_extent(int id, double* out);
-unsigned web_drawn_colour(int id, const char* property);
+unsigned web_drawn_colour(int id, const char* property, std::size_t property_size);
 int web_width(int id);
 void web_show_modal(int id);
 void web_close_dialog(int id);
 int web_viewport_width();
-void web_set_title(const char* text);
+void web_set_title(const char* text, std::size_t text_size);
 int web_close_page();
 void web_reload();
 }
@@ -72,19 +74,14 @@ std::map<int, std::function<void()>>& tasks() {
     return waiting;
 }
 
-// A string_view's text, terminated.
-std::string c(std::string_view text) {
-    return std::string(text);
-}
-
 }  // namespace
 
 Element Element::create(std::string_view tag) {
-    return Element(web_create(c(tag).c_str()));
+    return Element(web_create(tag.data(), tag.size()));
 }
 
 Element Element::by_id(std::string_view id) {
-    return Element(web_element(c(id).c_str()));
+    return Element(web_element(id.data(), id.size()));
 }
 
 Element Element::window() {
@@ -115,23 +112,23 @@ void Element::remove() const {
 }
 
 void Element::set_attribute(std::string_view name, std::string_view value) const {
-    web_set_attribute(id_, c(name).c_str(), c(value).c_str());
+    web_set_attribute(id_, name.data(), name.size(), value.data(), value.size());
 }
 
 void Element::remove_attribute(std::string_view name) const {
-    web_remove_attribute(id_, c(name).c_str());
+    web_remove_attribute(id_, name.data(), name.size());
 }
 
 void Element::set_style(std::string_view property, std::string_view value) const {
-    web_set_style(id_, c(property).c_str(), c(value).c_str());
+    web_set_style(id_, property.data(), property.size(), value.data(), value.size());
 }
 
 void Element::set_text(std::string_view text) const {
-    web_set_text(id_, c(text).c_str());
+    web_set_text(id_, text.data(), text.size());
 }
 
 void Element::replace_text(std::string_view text) const {
-    web_replace_text(id_, c(text).c_str());
+    web_replace_text(id_, text.data(), text.size());
 }
 
 std::string Element::value() const {
@@ -140,7 +137,7 @@ std::string Element::value() const {
 }
 
 void Element::set_value(std::string_view text) const {
-    web_set_value(id_, c(text).c_str());
+    web_set_value(id_, text.data(), text.size());
 }
 
 Element::Selection Element::selection() const {
@@ -154,7 +151,7 @@ void Element::select(Selection selection) const {
 }
 
 void Element::replace_selection(std::string_view text) const {
-    web_replace_selection(id_, c(text).c_str());
+    web_replace_selection(id_, text.data(), text.size());
 }
 
 std::string Element::tag() const {
@@ -163,7 +160,7 @@ std::string Element::tag() const {
 }
 
 Element Element::closest(std::string_view selector) const {
-    return Element(web_closest(id_, c(selector).c_str()));
+    return Element(web_closest(id_, selector.data(), selector.size()));
 }
 
 void Element::click() const {
@@ -183,11 +180,11 @@ bool Element::contains(Element other) const {
 }
 
 void Element::send_key(std::string_view key) const {
-    web_send_key(id_, c(key).c_str());
+    web_send_key(id_, key.data(), key.size());
 }
 
 void Element::listen(std::string_view type, Listener listener) const {
-    web_listen(id_, c(type).c_str(), keep(id_, std::move(listener)));
+    web_listen(id_, type.data(), type.size(), keep(id_, std::move(listener)));
 }
 
 Element::Extent Element::extent() const {
@@ -201,7 +198,7 @@ int Element::width() const {
 }
 
 unsigned Element::drawn_colour(std::string_view property) const {
-    return web_drawn_colour(id_, c(property).c_str());
+    return web_drawn_colour(id_, property.data(), property.size());
 }
 
 void Element::show_modal() const {
@@ -213,7 +210,7 @@ void Element::observe_size(Listener listener) const {
 }
 
 void Element::listen_media(std::string_view query, Listener listener) const {
-    web_listen_media(c(query).c_str(), keep(id_, std::move(listener)));
+    web_listen_media(query.data(), query.size(), keep(id_, std::move(listener)));
 }
 
 void Element::close_dialog() const {
@@ -221,7 +218,7 @@ void Element::close_dialog() const {
 }
 
 bool media_matches(std::string_view query) {
-    return web_media_matches(c(query).c_str()) != 0;
+    return web_media_matches(query.data(), query.size()) != 0;
 }
 
 void post(std::function<void()> task) {
@@ -235,7 +232,7 @@ int viewport_width() {
 }
 
 void set_document_title(std::string_view title) {
-    web_set_title(c(title).c_str());
+    web_set_title(title.data(), title.size());
 }
 
 bool close_page() {

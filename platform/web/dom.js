@@ -15,8 +15,9 @@ mergeInto(LibraryManager.library, {
       dom.elements[id] = element;
       return id;
     },
-    text: function (pointer) {
-      return UTF8ToString(pointer);
+    // A text the C++ side hands over: its UTF-8 bytes and their number, not terminated.
+    text: function (pointer, length) {
+      return UTF8ToString(pointer, length);
     },
     // A copy in the module's memory, which the caller frees.
     copy: function (text) {
@@ -32,14 +33,14 @@ mergeInto(LibraryManager.library, {
   },
 
   web_element__deps: ['$dom'],
-  web_element: function (id_pointer) {
-    var element = document.getElementById(dom.text(id_pointer));
+  web_element: function (id_pointer, id_pointer_size) {
+    var element = document.getElementById(dom.text(id_pointer, id_pointer_size));
     return element ? dom.add(element) : -1;
   },
 
   web_create__deps: ['$dom'],
-  web_create: function (tag) {
-    return dom.add(document.createElement(dom.text(tag)));
+  web_create: function (tag, tag_size) {
+    return dom.add(document.createElement(dom.text(tag, tag_size)));
   },
 
   web_append__deps: ['$dom'],
@@ -56,29 +57,30 @@ mergeInto(LibraryManager.library, {
   },
 
   web_set_attribute__deps: ['$dom'],
-  web_set_attribute: function (id, name, value) {
-    dom.elements[id].setAttribute(dom.text(name), dom.text(value));
+  web_set_attribute: function (id, name, name_size, value, value_size) {
+    dom.elements[id].setAttribute(dom.text(name, name_size), dom.text(value, value_size));
   },
 
   web_remove_attribute__deps: ['$dom'],
-  web_remove_attribute: function (id, name) {
-    dom.elements[id].removeAttribute(dom.text(name));
+  web_remove_attribute: function (id, name, name_size) {
+    dom.elements[id].removeAttribute(dom.text(name, name_size));
   },
 
   web_set_style__deps: ['$dom'],
-  web_set_style: function (id, property, value) {
-    dom.elements[id].style.setProperty(dom.text(property), dom.text(value));
+  web_set_style: function (id, property, property_size, value, value_size) {
+    dom.elements[id].style.setProperty(dom.text(property, property_size),
+                                       dom.text(value, value_size));
   },
 
   web_set_text__deps: ['$dom'],
-  web_set_text: function (id, text) {
-    dom.elements[id].textContent = dom.text(text);
+  web_set_text: function (id, text, text_size) {
+    dom.elements[id].textContent = dom.text(text, text_size);
   },
 
   // The text as a new text node: a live region tells of it even when the text is the same.
   web_replace_text__deps: ['$dom'],
-  web_replace_text: function (id, text) {
-    dom.elements[id].replaceChildren(document.createTextNode(dom.text(text)));
+  web_replace_text: function (id, text, text_size) {
+    dom.elements[id].replaceChildren(document.createTextNode(dom.text(text, text_size)));
   },
 
   web_value__deps: ['$dom'],
@@ -87,8 +89,8 @@ mergeInto(LibraryManager.library, {
   },
 
   web_set_value__deps: ['$dom'],
-  web_set_value: function (id, text) {
-    dom.elements[id].value = dom.text(text);
+  web_set_value: function (id, text, text_size) {
+    dom.elements[id].value = dom.text(text, text_size);
   },
 
   // Start, end and whether the caret is at the start, in UTF-16 code units.
@@ -106,9 +108,10 @@ mergeInto(LibraryManager.library, {
   },
 
   web_replace_selection__deps: ['$dom'],
-  web_replace_selection: function (id, text) {
+  web_replace_selection: function (id, text, text_size) {
     var element = dom.elements[id];
-    element.setRangeText(dom.text(text), element.selectionStart, element.selectionEnd, 'end');
+    element.setRangeText(dom.text(text, text_size), element.selectionStart, element.selectionEnd,
+                         'end');
   },
 
   web_tag__deps: ['$dom'],
@@ -117,9 +120,10 @@ mergeInto(LibraryManager.library, {
   },
 
   web_closest__deps: ['$dom'],
-  web_closest: function (id, selector) {
+  web_closest: function (id, selector, selector_size) {
     var element = dom.elements[id];
-    var found = element && element.closest ? element.closest(dom.text(selector)) : null;
+    var selector_text = dom.text(selector, selector_size);
+    var found = element && element.closest ? element.closest(selector_text) : null;
     return found ? dom.add(found) : -1;
   },
 
@@ -155,15 +159,15 @@ mergeInto(LibraryManager.library, {
 
   // A keystroke sent to an element, as the keyboard would send it.
   web_send_key__deps: ['$dom'],
-  web_send_key: function (id, key) {
-    var name = dom.text(key);
+  web_send_key: function (id, key, key_size) {
+    var name = dom.text(key, key_size);
     dom.elements[id].dispatchEvent(
         new KeyboardEvent('keydown', {key: name, code: name, bubbles: true, cancelable: true}));
   },
 
   web_listen__deps: ['$dom'],
-  web_listen: function (id, type, listener) {
-    dom.elements[id].addEventListener(dom.text(type), function (event) {
+  web_listen: function (id, type, type_size, listener) {
+    dom.elements[id].addEventListener(dom.text(type, type_size), function (event) {
       var stack = stackSave();
       var key = event.key !== undefined ? event.key : event.inputType;
       var data = event.clipboardData ? event.clipboardData.getData('text/plain') : event.data;
@@ -183,8 +187,8 @@ mergeInto(LibraryManager.library, {
 
   // Changes of the colour scheme, of forced colours and the like, as events of type "change".
   web_listen_media__deps: ['$dom'],
-  web_listen_media: function (query, listener) {
-    window.matchMedia(dom.text(query)).addEventListener('change', function () {
+  web_listen_media: function (query, query_size, listener) {
+    window.matchMedia(dom.text(query, query_size)).addEventListener('change', function () {
       var stack = stackSave();
       _web_event(listener, allocateUTF8OnStack('change'), 0, 0, 0, 0, 0);
       stackRestore(stack);
@@ -192,8 +196,8 @@ mergeInto(LibraryManager.library, {
   },
 
   web_media_matches__deps: ['$dom'],
-  web_media_matches: function (query) {
-    return window.matchMedia(dom.text(query)).matches;
+  web_media_matches: function (query, query_size) {
+    return window.matchMedia(dom.text(query, query_size)).matches;
   },
 
   // The decimal separator (decimal) or the group separator the browser writes numbers with in its
@@ -208,8 +212,8 @@ mergeInto(LibraryManager.library, {
   },
 
   web_clone_template__deps: ['$dom'],
-  web_clone_template: function (id, into) {
-    var template = document.getElementById(dom.text(id));
+  web_clone_template: function (id, id_size, into) {
+    var template = document.getElementById(dom.text(id, id_size));
     if (!template || !template.content) return 0;
     dom.elements[into].appendChild(template.content.cloneNode(true));
     return 1;
@@ -239,8 +243,9 @@ mergeInto(LibraryManager.library, {
 
   // A CSS colour as the page draws it, 0xRRGGBB.
   web_drawn_colour__deps: ['$dom'],
-  web_drawn_colour: function (id, property) {
-    var value = getComputedStyle(dom.elements[id]).getPropertyValue(dom.text(property));
+  web_drawn_colour: function (id, property, property_size) {
+    var value = getComputedStyle(dom.elements[id])
+                    .getPropertyValue(dom.text(property, property_size));
     var parts = value.match(/[\d.]+/g) || [0, 0, 0];
     return (parts[0] << 16) | (parts[1] << 8) | (parts[2] | 0);
   },
@@ -271,13 +276,13 @@ mergeInto(LibraryManager.library, {
     return window.closed;
   },
 
-  web_set_title: function (text) {
-    document.title = UTF8ToString(text);
+  web_set_title: function (text, text_size) {
+    document.title = UTF8ToString(text, text_size);
   },
 
-  web_keep_offline: function (script) {
+  web_keep_offline: function (script, script_size) {
     if ('serviceWorker' in navigator && location.protocol.startsWith('http'))
-      navigator.serviceWorker.register(UTF8ToString(script)).catch(function () {});
+      navigator.serviceWorker.register(UTF8ToString(script, script_size)).catch(function () {});
   },
 
   web_reload: function () {

@@ -9,7 +9,7 @@
 
 extern "C" {
 // dom.js: a copy of a <template>'s content put into an element; false when there is no such one.
-int web_clone_template(const char* id, int into);
+int web_clone_template(const char* id, std::size_t id_size, int into);
 }
 
 namespace trelumo {
@@ -25,7 +25,8 @@ public:
     }
 
     bool load(const std::string& document) {
-        return web_clone_template(("help:" + document).c_str(), client().number()) != 0;
+        const std::string id = "help:" + document;
+        return web_clone_template(id.data(), id.size(), client().number()) != 0;
     }
 
 private:

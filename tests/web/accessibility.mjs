@@ -42,7 +42,9 @@ const states = {
 function cut_or_sideways() {
   const found = [];
   const root = document.documentElement;
-  if (document.scrollingElement.scrollWidth > root.clientWidth) found.push('the page scrolls sideways');
+  if (document.scrollingElement.scrollWidth > root.clientWidth) {
+    found.push('the page scrolls sideways');
+  }
   for (const window of document.querySelectorAll('.window')) {
     const box = window.getBoundingClientRect();
     if (box.left < 0 || box.right > root.clientWidth) found.push(`${window.id} beyond the edge`);
@@ -50,8 +52,9 @@ function cut_or_sideways() {
   const captions = '.control:not(input):not(img), .title-bar h1, .title-bar h2, [role=menuitem]';
   for (const caption of document.querySelectorAll(captions)) {
     if (!caption.offsetParent) continue;
-    if (caption.scrollWidth > caption.clientWidth + 1 || caption.scrollHeight > caption.clientHeight + 1)
-      found.push(`${caption.id || caption.textContent} cut`);
+    const wider = caption.scrollWidth > caption.clientWidth + 1;
+    const taller = caption.scrollHeight > caption.clientHeight + 1;
+    if (wider || taller) found.push(`${caption.id || caption.textContent} cut`);
   }
   return found;
 }
@@ -63,17 +66,21 @@ for (const [scheme, options] of [
   ['forced colours', { forcedColors: 'active' }],
 ]) {
   for (const state of Object.keys(states)) {
-    if (scheme !== 'light' && (state === 'with a menu open' || state === 'with help open')) continue;
+    const light_only = state === 'with a menu open' || state === 'with help open';
+    if (scheme !== 'light' && light_only) continue;
     rows.push({ name: `${state}, ${scheme} scheme`, state, options });
   }
 }
 for (const [screen, options] of [
-  ['a 320 px wide phone', { viewport: { width: 320, height: 568 }, hasTouch: true, isMobile: true }],
+  ['a 320 px wide phone',
+   { viewport: { width: 320, height: 568 }, hasTouch: true, isMobile: true }],
   ['200 % zoom', { viewport: { width: 640, height: 360 }, deviceScaleFactor: 2 }],
   ['text twice its size', { fontSizes: 32 }],
 ]) {
-  for (const state of ['after a TAB', 'with About open', 'with help open', 'with a menu open'])
-    rows.push({ name: `${state}, ${screen}: nothing cut or sideways`, state, options, layout: true });
+  for (const state of ['after a TAB', 'with About open', 'with help open', 'with a menu open']) {
+    const name = `${state}, ${screen}: nothing cut or sideways`;
+    rows.push({ name, state, options, layout: true });
+  }
 }
 
 // What a screen reader is told: each field's name and hint, the sentence a polite live region
