@@ -25,32 +25,53 @@ const wchar_t* class_of(ControlKind kind) {
     }
 }
 
+constexpr int first_control_id = 100;
+constexpr WORD first_menu_command = 1000;
+
+// The default button is the dialog manager's IDOK, the command Enter gives.
+int id_of(std::span<const ControlLayout> layout, std::size_t index) {
+    return layout[index].default_button ? IDOK : first_control_id + static_cast<int>(index);
+}
+
 DWORD style_of(const ControlLayout& layout) {
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (layout.visible ? WS_VISIBLE : 0);
     switch (layout.kind) {
         case ControlKind::label:
-            style |= SS_LEFT;
+            // Captions shown as written, "&" too.
+            style |= SS_NOPREFIX | (layout.border == Border::sunken ? SS_SUNKEN : 0);
+            if (layout.alignment == Alignment::centre) style |= SS_CENTER | SS_CENTERIMAGE;
+            if (layout.alignment == Alignment::right) style |= SS_RIGHT;
             break;
         case ControlKind::text_field:
-            style |= WS_TABSTOP | ES_AUTOHSCROLL;
+            style |= WS_TABSTOP | ES_AUTOHSCROLL |
+                     (layout.alignment == Alignment::right    ? ES_RIGHT
+                      : layout.alignment == Alignment::centre ? ES_CENTER
+                                                              : ES_LEFT);
             break;
         case ControlKind::picture:
         case ControlKind::picture_box:
             style |= SS_ICON | SS_CENTERIMAGE;
             break;
         case ControlKind::push_button:
-            style |= WS_TABSTOP;
+            style |= WS_TABSTOP | (layout.default_button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
             break;
     }
-    if (layout.tooltip && class_of(layout.kind) == std::wstring_view(L"STATIC")) style |= SS_NOTIFY;
-    return style | layout.style;
+    if (!layout.tooltip.empty() && class_of(layout.kind) == std::wstring_view(L"STATIC"))
+        style |= SS_NOTIFY;
+    return style;
 }
 
 DWORD ex_style_of(const ControlLayout& layout) {
-    DWORD ex_style = layout.ex_style;
-    if (layout.kind == ControlKind::text_field || layout.kind == ControlKind::picture_box)
-        ex_style |= WS_EX_CLIENTEDGE;
-    return ex_style;
+    const bool edged = layout.kind == ControlKind::text_field ||
+                       (layout.kind == ControlKind::picture_box && layout.border == Border::sunken);
+    return edged ? WS_EX_CLIENTEDGE : 0;
+}
+
+// A picture is the icon resource named after it in capitals.
+std::wstring resource_of(std::string_view picture) {
+    std::wstring name = wide(picture);
+    for (wchar_t& c : name) c = static_cast<wchar_t>(c >= L'a' && c <= L'z' ? c - L'a' + L'A' : c);
+    return name;
 }
 
 LONG role_of(ControlKind kind) {
@@ -65,13 +86,6 @@ LONG role_of(ControlKind kind) {
         default:
             return 0;  // an edit control's own, text, which Wine gives too
     }
-}
-
-// A label's caption as a reader says it for the field it names: without its closing colon.
-std::string spoken(std::string_view caption) {
-    while (!caption.empty() && (caption.back() == ':' || caption.back() == ' '))
-        caption.remove_suffix(1);
-    return std::string(caption);
 }
 
 HFONT message_font(UINT dpi) {
@@ -113,15 +127,17 @@ void Controls::create(HWND parent, std::span<const ControlLayout> layout, UINT d
     dpi_ = dpi;
     scale_ = layout_scale_for(dpi);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
+    layout_ = layout;
     entries_.clear();
     for (const ControlLayout& control : layout) entries_.push_back({&control});
     const auto make = [&](Entry& entry) {
         const ControlLayout& control = *entry.layout;
+        const auto index = static_cast<std::size_t>(&entry - entries_.data());
         entry.hwnd = CreateWindowExW(
             ex_style_of(control), class_of(control.kind), wide(control.caption).c_str(),
             style_of(control), scale_.pixels(control.left), scale_.pixels(control.top),
             scale_.pixels(control.width), scale_.pixels(control.height), parent,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_of(layout, index))), instance, nullptr);
         entry.back_colour = control.back_colour;
     };
     // Each control is made at its place, and each new one goes under those made before it: the
@@ -137,7 +153,8 @@ void Controls::create(HWND parent, std::span<const ControlLayout> layout, UINT d
                 entry.hwnd)
                 continue;
             for (Entry& label : entries_) {
-                if (label.layout->names != 0 && label.layout->names == control.id && !label.hwnd)
+                if (!label.layout->names.empty() && label.layout->names == control.name &&
+                    !label.hwnd)
                     make(label);
             }
             make(entry);
@@ -148,22 +165,19 @@ void Controls::create(HWND parent, std::span<const ControlLayout> layout, UINT d
 }
 
 void Controls::tell_readers_about() {
-    for (const Entry& entry : entries_) {
-        const ControlLayout& control = *entry.layout;
-        ReaderText text{.name = control.reader_name ? control.reader_name : "",
-                        .description = control.tooltip ? control.tooltip : "",
-                        .live_region = control.live_region,
-                        .role = role_of(control.kind)};
-        for (const Entry& label : entries_)
-            if (label.layout->names != 0 && label.layout->names == control.id)
-                text.name = spoken(label.layout->caption);
-        tell_readers(entry.hwnd, std::move(text));
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        const ControlLayout& control = layout_[i];
+        tell_readers(entries_[i].hwnd,
+                     {.name = std::string(reader_name_of(layout_, static_cast<int>(i))),
+                      .description = std::string(control.tooltip),
+                      .live_region = control.announced,
+                      .role = role_of(control.kind)});
     }
 }
 
 void Controls::make_tooltips(HWND under_mouse) {
     if (tooltips_ || std::ranges::none_of(entries_, [under_mouse](const Entry& entry) {
-            return entry.hwnd == under_mouse && entry.layout->tooltip;
+            return entry.hwnd == under_mouse && !entry.layout->tooltip.empty();
         }))
         return;
     tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
@@ -172,7 +186,7 @@ void Controls::make_tooltips(HWND under_mouse) {
                                 GetModuleHandleW(nullptr), nullptr);
     if (!tooltips_) return;
     for (const Entry& entry : entries_) {
-        if (!entry.layout->tooltip) continue;
+        if (entry.layout->tooltip.empty()) continue;
         std::wstring text = wide(entry.layout->tooltip);
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
@@ -207,42 +221,52 @@ void Controls::set_fonts_and_pictures() {
 }
 
 void Controls::load_picture(Entry& entry) {
-    if (!entry.layout->picture || entry.picture) return;
+    if (entry.layout->picture.empty() || entry.picture) return;
     const int size = MulDiv(32, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI);
-    entry.picture = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), entry.layout->picture,
+    entry.picture = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
+                                                  resource_of(entry.layout->picture).c_str(),
                                                   IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
     SendMessageW(entry.hwnd, STM_SETICON, reinterpret_cast<WPARAM>(entry.picture), 0);
 }
 
-void Controls::stack(std::span<const int> ids) {
+int Controls::control_of_command(WPARAM w) const {
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        const ControlLayout& control = *entries_[i].layout;
+        if (LOWORD(w) == IDCANCEL ? control.cancel_button
+                                  : GetDlgCtrlID(entries_[i].hwnd) == LOWORD(w))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void Controls::stack(std::span<const int> controls) {
     HWND above = HWND_TOP;
-    for (const int id : ids) {
-        const HWND control = (*this)[id];
+    for (const int index : controls) {
+        const HWND control = (*this)[index];
         SetWindowPos(control, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         above = control;
     }
 }
 
-void Controls::set_visible(int id, bool visible) {
-    const HWND control = (*this)[id];
-    for (Entry& entry : entries_) {
-        if (entry.hwnd != control) continue;
-        if (visible) load_picture(entry);
-        ShowWindow(control, visible ? SW_SHOW : SW_HIDE);
-    }
+void Controls::set_visible(int control, bool visible) {
+    Entry& entry = entries_[static_cast<std::size_t>(control)];
+    if (visible) load_picture(entry);
+    ShowWindow(entry.hwnd, visible ? SW_SHOW : SW_HIDE);
 }
 
-HFONT Controls::font_for(const Font* font, UINT dpi) {
+HFONT Controls::font_for(const FontLayout* font, UINT dpi) {
     HFONT& made = fonts_[font];
     if (made) return made;
     if (!font) return made = message_font(dpi);
     LOGFONTW description{};
     description.lfHeight = -MulDiv(font->points, static_cast<int>(dpi), 72);
     description.lfWeight = font->bold ? FW_BOLD : FW_NORMAL;
-    description.lfCharSet = ANSI_CHARSET;
+    description.lfCharSet = static_cast<BYTE>(font->character_set);
     description.lfQuality = DEFAULT_QUALITY;
-    description.lfPitchAndFamily = VARIABLE_PITCH | font->family;
-    lstrcpynW(description.lfFaceName, font->face, LF_FACESIZE);
+    // What stands in where the face is missing: FF_ROMAN, a serif.
+    description.lfPitchAndFamily =
+        VARIABLE_PITCH | (font->stand_in == FontFamily::serif ? FF_ROMAN : FF_DONTCARE);
+    lstrcpynW(description.lfFaceName, wide(font->face).c_str(), LF_FACESIZE);
     return made = CreateFontIndirectW(&description);
 }
 
@@ -256,14 +280,11 @@ void Controls::release_fonts_and_pictures() {
     }
 }
 
-void Controls::set_back_colour(int id, ColourValue colour) {
-    const HWND control = (*this)[id];
-    for (Entry& entry : entries_) {
-        if (entry.hwnd == control && entry.back_colour != colour) {
-            entry.back_colour = colour;
-            InvalidateRect(control, nullptr, TRUE);
-        }
-    }
+void Controls::set_back_colour(int control, ColourValue colour) {
+    Entry& entry = entries_[static_cast<std::size_t>(control)];
+    if (entry.back_colour == colour) return;
+    entry.back_colour = colour;
+    InvalidateRect(entry.hwnd, nullptr, TRUE);
 }
 
 HBRUSH Controls::colours(HWND control, HDC dc, ColourValue window_background) const {
@@ -287,6 +308,43 @@ HBRUSH Controls::colours(HWND control, HDC dc, ColourValue window_background) co
 }  // namespace trelumo
 
 namespace trelumo {
+
+Window::Frame frame_of(const WindowLayout& window, const wchar_t* class_name) {
+    const bool sizable = window.border == WindowBorder::sizable;
+    const DWORD style = sizable ? WS_OVERLAPPEDWINDOW : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+    const DWORD ex_style = sizable ? 0 : WS_EX_DLGMODALFRAME;
+    return {.class_name = class_name,
+            .style = style | WS_CLIPCHILDREN,
+            .ex_style = ex_style | WS_EX_CONTROLPARENT,
+            .client_width = window.client_width,
+            .client_height = window.client_height,
+            .background = window.back_colour,
+            .menu = window.menu};
+}
+
+HMENU make_menu(std::span<const MenuItemLayout> menu) {
+    const HMENU bar = CreateMenu();
+    std::vector<HMENU> submenus(menu.size(), nullptr);
+    for (std::size_t i = 0; i < menu.size(); ++i) {
+        const MenuItemLayout& item = menu[i];
+        const std::wstring caption = wide(item.caption);
+        if (item.parent.empty()) {
+            submenus[i] = CreatePopupMenu();
+            AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(submenus[i]), caption.c_str());
+            continue;
+        }
+        const HMENU parent = submenus[static_cast<std::size_t>(index_of(menu, item.parent))];
+        if (is_separator(item))
+            AppendMenuW(parent, MF_SEPARATOR, 0, nullptr);
+        else
+            AppendMenuW(parent, MF_STRING, menu_command(static_cast<int>(i)), caption.c_str());
+    }
+    return bar;
+}
+
+WORD menu_command(int item) {
+    return static_cast<WORD>(first_menu_command + item);
+}
 
 void draw_lines(HDC dc, std::span<const LineLayout> lines, const LayoutScale& scale) {
     for (const LineLayout& line : lines) {

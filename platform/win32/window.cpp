@@ -92,7 +92,7 @@ void Window::create(const Frame& frame, const std::string& title) {
     const POINT place = centred_on_primary_screen(size);
     if (!CreateWindowExW(frame.ex_style, frame.class_name, wide(title).c_str(), frame.style,
                          place.x, place.y, size.cx, size.cy, nullptr,
-                         frame.menu ? LoadMenuW(GetModuleHandleW(nullptr), frame.menu) : nullptr,
+                         frame.menu.empty() ? nullptr : make_menu(frame.menu),
                          GetModuleHandleW(nullptr), this))
         window_not_made(title);
     if (dpi() != expected_dpi) resize_client(frame, dpi());
@@ -101,7 +101,7 @@ void Window::create(const Frame& frame, const std::string& title) {
 SIZE Window::frame_size(const Frame& frame, UINT dpi) {
     const LayoutScale scale = layout_scale_for(dpi);
     RECT bounds{0, 0, scale.pixels(frame.client_width), scale.pixels(frame.client_height)};
-    AdjustWindowRectExForDpi(&bounds, frame.style, frame.menu != nullptr, frame.ex_style, dpi);
+    AdjustWindowRectExForDpi(&bounds, frame.style, !frame.menu.empty(), frame.ex_style, dpi);
     return {bounds.right - bounds.left, bounds.bottom - bounds.top};
 }
 

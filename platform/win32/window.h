@@ -3,9 +3,11 @@
 #include <windows.h>
 
 #include <functional>
+#include <span>
 #include <string>
 
 #include "platform/types/colour_value.h"
+#include "platform/types/stored_layout.h"
 
 namespace trelumo {
 
@@ -20,6 +22,19 @@ public:
     Window& operator=(const Window&) = delete;
     virtual ~Window();
 
+    /// What a window is made as: its window class and styles, its client area's size, its own
+    /// colour and its menu.
+    struct Frame {
+        const wchar_t* class_name;
+        DWORD style;
+        DWORD ex_style;
+        int client_width;  // twips
+        int client_height;
+        ColourValue background;
+        std::span<const MenuItemLayout> menu{};
+        bool keeps_program_running = true;
+    };
+
     HWND hwnd() const { return hwnd_; }
 
     /// Shows the window, brings it to the front and activates it.
@@ -29,17 +44,6 @@ public:
     void on_destroyed(std::function<void()> callback) { destroyed_ = std::move(callback); }
 
 protected:
-    struct Frame {
-        const wchar_t* class_name;
-        DWORD style;
-        DWORD ex_style;
-        int client_width;  // twips
-        int client_height;
-        ColourValue background;
-        const wchar_t* menu = nullptr;  // a menu resource of the program
-        bool keeps_program_running = true;
-    };
-
     Window() = default;
 
     /// Makes the window, hidden, sized for the DPI of the monitor it is made on, in the middle of

@@ -93,16 +93,15 @@ TEST_P(TextColourTest, IsTheOneMadeForTheBackgroundUnlessItsOwnReads) {
     const ContrastScheme scheme;
     testing_win32::TestWindow window;
     ControlLayout layout{};
-    layout.id = 7;
     layout.kind = GetParam().kind;
     layout.width = 600;
     layout.height = 300;
     layout.fore_colour = GetParam().fore_colour;
     Controls controls;
     controls.create(window.hwnd(), std::span(&layout, 1), USER_DEFAULT_SCREEN_DPI);
-    if (GetParam().back_colour != no_colour) controls.set_back_colour(7, GetParam().back_colour);
+    if (GetParam().back_colour != no_colour) controls.set_back_colour(0, GetParam().back_colour);
     const HDC dc = CreateCompatibleDC(nullptr);
-    controls.colours(controls[7], dc, scroll_bar_colour);
+    controls.colours(controls[0], dc, scroll_bar_colour);
     EXPECT_EQ(GetTextColor(dc), colour_of(GetParam().text));
     DeleteDC(dc);
 }

@@ -1,10 +1,11 @@
 // Trelumo's main window, `euro`, on the Windows API.
 //
-// The window's controls come from its stored layout (euro_layout.h) and its menu from its
-// resource script (euro.rc). Their events reach the handlers through event_dispatch: the fields'
-// Change, GotFocus and LostFocus go to the amount field controller (core/amount_fields), which
-// reads and writes the controls back through the AmountView this window implements; the menu
-// commands are the handlers below. Amounts live only as the texts of the two fields.
+// The window's controls and menu are made from its stored layout (ui/main_window/euro_layout.h),
+// its pictures are in its resource script (euro.rc). Their events reach the handlers through
+// event_dispatch: the fields' Change, GotFocus and LostFocus go to the amount field controller
+// (core/amount_fields), which reads and writes the controls back through the AmountView this window
+// implements; the menu commands are the handlers below. Amounts live only as the texts of the two
+// fields.
 #pragma once
 
 #include "core/amount_fields.h"
