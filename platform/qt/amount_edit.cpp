@@ -15,6 +15,7 @@
 
 #include "platform/number_text/number_text.h"
 
+namespace trelumo {
 namespace {
 
 // The events by which the user edits the text.
@@ -184,3 +185,5 @@ void AmountEdit::paste_from(QClipboard::Mode mode) {
 void AmountEdit::remember_emptying(const Selection& before) {
     emptied_.edited(before, before.text.isEmpty(), text().isEmpty(), isUndoAvailable());
 }
+
+}  // namespace trelumo

@@ -6,6 +6,8 @@
 
 #include "platform/runtime/emptied_text.h"
 
+namespace trelumo {
+
 /// A single-line amount field.
 ///
 /// - The keypad's decimal key types the locale's decimal separator.
@@ -60,5 +62,7 @@ private:
     bool focus_on_release_ = false;  // a left button went down on the field without the focus
     bool editing_ = false;           // a user's edit is being handled
     std::optional<Selection> kept_;  // as the focus left
-    trelumo::EmptiedText<Selection> emptied_;
+    EmptiedText<Selection> emptied_;
 };
+
+}  // namespace trelumo

@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/qt/accessible_control.h"
 #include "platform/qt/amount_edit.h"
-#include "platform/qt/announced_label.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/system_colour.h"
 #include "platform/runtime/layout_scale.h"

@@ -5,8 +5,8 @@
 #include <QMenuBar>
 #include <QShowEvent>
 
+#include "platform/qt/accessible_control.h"
 #include "platform/qt/amount_edit.h"
-#include "platform/qt/announced_label.h"
 #include "platform/qt/application_object.h"
 #include "platform/qt/form.h"
 #include "platform/qt/keystrokes.h"
@@ -19,7 +19,9 @@
 #include "ui/main_window/euro_form.h"
 #include "ui/main_window/euro_layout.h"
 
+using trelumo::AmountEdit;
 using trelumo::AmountField;
+using trelumo::AnnouncedLabel;
 using trelumo::qt_text;
 using trelumo::event_dispatch::run;
 namespace euro = trelumo::euro;

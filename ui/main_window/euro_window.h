@@ -16,10 +16,10 @@
 #include "platform/qt/focus_events.h"
 #include "platform/qt/stored_layout.h"
 
-class AmountEdit;
 namespace trelumo {
+class AmountEdit;
 class ThemeColours;
-}
+}  // namespace trelumo
 
 class EuroWindow : public QMainWindow, private trelumo::AmountView {
     Q_OBJECT
@@ -40,7 +40,7 @@ protected:
 private:
     void connect_events();
     void fit_to_layout();
-    AmountEdit* field(trelumo::AmountField field) const;
+    trelumo::AmountEdit* field(trelumo::AmountField field) const;
 
     std::string text(trelumo::AmountField field) const override;
     void set_text(trelumo::AmountField field, std::string_view text) override;
