@@ -90,15 +90,16 @@ enum class WindowBorder {
 };
 
 struct WindowLayout {
-    std::string_view name;
-    std::string_view title;
-    int client_width, client_height;
-    ColourValue back_colour;
-    WindowBorder border;
-    std::string_view icon{};                  // a picture's name
-    std::span<const ControlLayout> controls;  // in tab order
-    std::span<const LineLayout> lines{};      // in drawing order, each over the ones before
-    std::span<const MenuItemLayout> menu{};   // none: no menu bar
+    std::string_view name{};
+    std::string_view title{};
+    int client_width = 0;
+    int client_height = 0;
+    ColourValue back_colour = no_colour;
+    WindowBorder border = WindowBorder::sizable;
+    std::string_view icon{};                    // a picture's name
+    std::span<const ControlLayout> controls{};  // in tab order
+    std::span<const LineLayout> lines{};        // in drawing order, each over the ones before
+    std::span<const MenuItemLayout> menu{};     // none: no menu bar
     /// The order in which a screen reader reads the window's controls, by their indexes; none:
     /// the tab order.
     std::span<const int> reading_order{};

@@ -38,7 +38,7 @@ public:
     HWND hwnd() const { return hwnd_; }
 
     /// Shows the window, brings it to the front and activates it.
-    void show();
+    virtual void show();
 
     /// Called once the window is gone (destroyed or closed); the object may be deleted in it.
     void on_destroyed(std::function<void()> callback) { destroyed_ = std::move(callback); }
@@ -72,6 +72,10 @@ private:
     Frame frame_{};
     std::function<void()> destroyed_;
 };
+
+/// Says in a message box that the program cannot open a window, or a control of it, and ends the
+/// program with exit status 1.
+[[noreturn]] void window_not_made(const std::string& title);
 
 /// Whether a window is one of the program's (where TAB and Shift+TAB move between controls).
 bool is_program_window(HWND window);

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "platform/win32/layout.h"
+#include "platform/win32/stored_layout.h"
 #include "platform/win32/wide_text.h"
 #include "test_window.h"
 #include "tests/support/table_row.h"
@@ -55,9 +55,9 @@ class ReaderTextTest : public testing::TestWithParam<ReaderCase> {};
 TEST_P(ReaderTextTest, IsTheControls) {
     CoInitialize(nullptr);
     testing_win32::TestWindow window;
-    Controls controls;
-    controls.create(window.hwnd(), euro::controls, USER_DEFAULT_SCREEN_DPI);
-    EXPECT_EQ(reader_text(controls[GetParam().control]), GetParam().heard);
+    StoredLayout layout;
+    layout.create(window.hwnd(), euro::layout, USER_DEFAULT_SCREEN_DPI);
+    EXPECT_EQ(reader_text(layout[GetParam().control]), GetParam().heard);
     CoUninitialize();
 }
 

@@ -9,7 +9,7 @@
 #include <array>
 #include <span>
 
-#include "platform/win32/layout.h"
+#include "platform/win32/stored_layout.h"
 #include "test_window.h"
 #include "tests/support/table_row.h"
 
@@ -97,8 +97,9 @@ TEST_P(TextColourTest, IsTheOneMadeForTheBackgroundUnlessItsOwnReads) {
     layout.width = 600;
     layout.height = 300;
     layout.fore_colour = GetParam().fore_colour;
-    Controls controls;
-    controls.create(window.hwnd(), std::span(&layout, 1), USER_DEFAULT_SCREEN_DPI);
+    const WindowLayout window_layout{.controls = std::span(&layout, 1)};
+    StoredLayout controls;
+    controls.create(window.hwnd(), window_layout, USER_DEFAULT_SCREEN_DPI);
     if (GetParam().back_colour != no_colour) controls.set_back_colour(0, GetParam().back_colour);
     const HDC dc = CreateCompatibleDC(nullptr);
     controls.colours(controls[0], dc, scroll_bar_colour);

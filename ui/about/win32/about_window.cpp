@@ -5,6 +5,7 @@
 #include "platform/runtime/event_dispatch.h"
 #include "platform/win32/application_object.h"
 #include "platform/win32/form.h"
+#include "platform/win32/line_drawing.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_placement.h"
 #include "ui/about/frmabout_layout.h"
@@ -15,8 +16,7 @@ namespace frmAbout = trelumo::frmAbout;
 AboutWindow::AboutWindow() {
     create(trelumo::frame_of(frmAbout::layout, L"TrelumoAbout"),
            std::string(frmAbout::layout.title));
-    controls_.create(hwnd(), frmAbout::layout.controls, dpi());
-    controls_.stack(frmAbout::layout.reading_order);
+    layout_.create(hwnd(), frmAbout::layout, dpi());
     trelumo::centre_on_screen(hwnd());
 }
 
@@ -32,7 +32,7 @@ void AboutWindow::set_title(std::string_view title) {
 }
 
 void AboutWindow::set_caption(int control, std::string_view caption) {
-    SetWindowTextW(controls_[control], trelumo::wide(caption).c_str());
+    SetWindowTextW(layout_[control], trelumo::wide(caption).c_str());
 }
 
 void AboutWindow::cmdOK_Click() {
@@ -49,7 +49,7 @@ LRESULT AboutWindow::handle_message(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
         case WM_COMMAND:
             // The button, Enter (the default button) and Esc (the cancel button).
-            if (controls_.control_of_command(w) == frmAbout::cmdOK)
+            if (layout_.control_of_command(w) == frmAbout::cmdOK)
                 trelumo::event_dispatch::run([this] { cmdOK_Click(); });
             return 0;
         case WM_CLOSE:
@@ -58,18 +58,18 @@ LRESULT AboutWindow::handle_message(UINT message, WPARAM w, LPARAM l) {
         case WM_PAINT: {
             PAINTSTRUCT paint;
             const HDC dc = BeginPaint(hwnd(), &paint);
-            trelumo::draw_lines(dc, frmAbout::layout.lines, controls_.scale());
+            trelumo::draw_lines(dc, frmAbout::layout.lines, layout_.scale());
             EndPaint(hwnd(), &paint);
             return 0;
         }
         case WM_SETCURSOR:
-            controls_.make_tooltips(reinterpret_cast<HWND>(w));
+            layout_.make_tooltips(reinterpret_cast<HWND>(w));
             break;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             if (const HBRUSH brush =
-                    controls_.colours(reinterpret_cast<HWND>(l), reinterpret_cast<HDC>(w),
-                                      frmAbout::layout.back_colour))
+                    layout_.colours(reinterpret_cast<HWND>(l), reinterpret_cast<HDC>(w),
+                                    frmAbout::layout.back_colour))
                 return reinterpret_cast<LRESULT>(brush);
             break;
         default:
@@ -79,6 +79,6 @@ LRESULT AboutWindow::handle_message(UINT message, WPARAM w, LPARAM l) {
 }
 
 void AboutWindow::layout_changed(UINT dpi) {
-    controls_.lay_out(dpi);
+    layout_.lay_out(dpi);
     InvalidateRect(hwnd(), nullptr, TRUE);
 }

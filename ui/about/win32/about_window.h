@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/registry/registry.h"
-#include "platform/win32/layout.h"
+#include "platform/win32/stored_layout.h"
 #include "platform/win32/window.h"
 #include "ui/about/frmabout_form.h"
 
@@ -28,5 +28,5 @@ private:
     void set_title(std::string_view title) override;
     void set_caption(int control, std::string_view caption) override;
 
-    trelumo::Controls controls_;
+    trelumo::StoredLayout layout_;
 };

@@ -17,9 +17,9 @@ namespace euro = trelumo::euro;
 EuroWindow::EuroWindow(const trelumo::Separators& separators)
     : conversion_(separators), fields_(*this, conversion_) {
     create(trelumo::frame_of(euro::layout, L"TrelumoEuro"), std::string(euro::layout.title));
-    controls_.create(hwnd(), euro::layout.controls, dpi());
-    text_euro_.attach(controls_[euro::text_euro]);
-    text_pts_.attach(controls_[euro::text_pts]);
+    layout_.create(hwnd(), euro::layout, dpi());
+    text_euro_.attach(layout_[euro::text_euro]);
+    text_pts_.attach(layout_[euro::text_pts]);
     for (trelumo::AmountEdit* edit : {&text_euro_, &text_pts_})
         edit->set_decimal_separator(separators.decimal);
     connect_events();
@@ -55,7 +55,7 @@ LRESULT EuroWindow::handle_message(UINT message, WPARAM w, LPARAM l) {
                     run([this] { temas_Click(); });
                 else if (LOWORD(w) == trelumo::menu_command(euro::acerca))
                     run([this] { acerca_Click(); });
-            } else if (const int control = controls_.control_of_command(w);
+            } else if (const int control = layout_.control_of_command(w);
                        control == euro::text_euro) {
                 text_euro_.notified(HIWORD(w));
             } else if (control == euro::text_pts) {
@@ -63,11 +63,11 @@ LRESULT EuroWindow::handle_message(UINT message, WPARAM w, LPARAM l) {
             }
             return 0;
         case WM_SETCURSOR:
-            controls_.make_tooltips(reinterpret_cast<HWND>(w));
+            layout_.make_tooltips(reinterpret_cast<HWND>(w));
             break;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
-            if (const HBRUSH brush = controls_.colours(
+            if (const HBRUSH brush = layout_.colours(
                     reinterpret_cast<HWND>(l), reinterpret_cast<HDC>(w), euro::layout.back_colour))
                 return reinterpret_cast<LRESULT>(brush);
             break;
@@ -78,7 +78,7 @@ LRESULT EuroWindow::handle_message(UINT message, WPARAM w, LPARAM l) {
 }
 
 void EuroWindow::layout_changed(UINT dpi) {
-    controls_.lay_out(dpi);
+    layout_.lay_out(dpi);
 }
 
 void EuroWindow::Form_Load() {
@@ -114,8 +114,7 @@ void EuroWindow::set_text(AmountField which, std::string_view text) {
 }
 
 void EuroWindow::set_background(AmountField which, trelumo::ColourValue colour) {
-    controls_.set_back_colour(which == AmountField::euro ? euro::text_euro : euro::text_pts,
-                              colour);
+    layout_.set_back_colour(which == AmountField::euro ? euro::text_euro : euro::text_pts, colour);
 }
 
 void EuroWindow::set_selection_start(AmountField which, int start) {
@@ -127,11 +126,11 @@ void EuroWindow::set_selection_length(AmountField which, int length) {
 }
 
 void EuroWindow::set_result_caption(std::string_view caption) {
-    const HWND result = controls_[euro::result];
+    const HWND result = layout_[euro::result];
     SetWindowTextW(result, trelumo::wide(caption).c_str());
     if (!caption.empty()) trelumo::announce(result);
 }
 
 void EuroWindow::set_arrow_visible(trelumo::Arrow arrow, bool visible) {
-    controls_.set_visible(arrow == trelumo::Arrow::left ? euro::fizq : euro::fdcha, visible);
+    layout_.set_visible(arrow == trelumo::Arrow::left ? euro::fizq : euro::fdcha, visible);
 }

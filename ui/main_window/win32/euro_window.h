@@ -12,7 +12,7 @@
 #include "core/conversion.h"
 #include "platform/win32/amount_edit.h"
 #include "platform/win32/focus_events.h"
-#include "platform/win32/layout.h"
+#include "platform/win32/stored_layout.h"
 #include "platform/win32/window.h"
 
 class EuroWindow : public trelumo::Window, private trelumo::AmountView {
@@ -21,7 +21,7 @@ public:
     ~EuroWindow() override;
 
     /// Shows the window; the first time, the focus starts in text_euro.
-    void show();
+    void show() override;
 
     void Form_Load();
     void salir_Click();
@@ -43,7 +43,7 @@ private:
     void set_result_caption(std::string_view caption) override;
     void set_arrow_visible(trelumo::Arrow arrow, bool visible) override;
 
-    trelumo::Controls controls_;
+    trelumo::StoredLayout layout_;
     trelumo::AmountEdit text_euro_;
     trelumo::AmountEdit text_pts_;
     trelumo::Conversion conversion_;

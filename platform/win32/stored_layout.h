@@ -1,5 +1,6 @@
-// A window's controls made from its stored layout (platform/types/stored_layout.h), laid out for a
-// DPI and the user's message font, and its menu.
+// A window built from its stored layout (platform/types/stored_layout.h): its controls as Windows
+// controls, placed and sized from the layout's twips for a DPI and the user's message font, and
+// its frame and menu.
 #pragma once
 
 #include <windows.h>
@@ -14,21 +15,23 @@
 
 namespace trelumo {
 
-/// The scale of a stored layout at a DPI, for the user's message font (Settings > Accessibility >
-/// Text size) at that DPI.
-LayoutScale layout_scale_for(UINT dpi);
-
 /// The controls of one window, made from its layout table, whose order is the tab order, with
 /// their fonts, pictures, colours and tooltips, and what screen readers say of them. A control is
 /// known by its index in the table.
-class Controls {
+class StoredLayout {
 public:
-    Controls() = default;
-    Controls(const Controls&) = delete;
-    Controls& operator=(const Controls&) = delete;
-    ~Controls();
+    StoredLayout() = default;
+    StoredLayout(const StoredLayout&) = delete;
+    StoredLayout& operator=(const StoredLayout&) = delete;
+    ~StoredLayout();
 
-    void create(HWND parent, std::span<const ControlLayout> layout, UINT dpi);
+    /// Makes the controls of `window` in `parent`, stacked in the order screen readers are to read
+    /// them. A control that cannot be made ends the program as a window that cannot be made does.
+    void create(HWND parent, const WindowLayout& window, UINT dpi);
+
+    const WindowLayout& window() const { return *window_; }
+
+    HWND operator[](int control) const { return entries_[static_cast<std::size_t>(control)].hwnd; }
 
     /// Makes the tooltips, once, when the mouse first comes over a control that has one: call
     /// this with the window under the mouse on the window's WM_SETCURSOR, which a control passes
@@ -43,15 +46,9 @@ public:
     /// The scale they are laid out at.
     const LayoutScale& scale() const { return scale_; }
 
-    HWND operator[](int control) const { return entries_[static_cast<std::size_t>(control)].hwnd; }
-
     /// The control a WM_COMMAND comes from, or -1: a control's notification, or its button's
     /// command (Enter: the default button's; Esc: the cancel button's).
     int control_of_command(WPARAM w) const;
-
-    /// Stacks controls that overlap none other in the order given, the first on top: the order in
-    /// which screen readers read a window's texts.
-    void stack(std::span<const int> controls);
 
     /// Shows or hides a control; a picture is loaded when it is first shown.
     void set_visible(int control, bool visible);
@@ -72,24 +69,22 @@ private:
         HICON picture = nullptr;
     };
 
+    void make(Entry& entry);
     void tell_readers_about();
+    void stack(std::span<const int> controls);
     void set_fonts_and_pictures();
     void load_picture(Entry& entry);
     void release_fonts_and_pictures();
     HFONT font_for(const FontLayout* font, UINT dpi);
 
     HWND parent_ = nullptr;
-    std::span<const ControlLayout> layout_;
+    const WindowLayout* window_ = nullptr;
     HWND tooltips_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     LayoutScale scale_{USER_DEFAULT_SCREEN_DPI};
     std::vector<Entry> entries_;
-    std::map<const FontLayout*, HFONT> fonts_;
+    std::map<const FontLayout*, HFONT> fonts_;  // the layout's own fonts
 };
-
-}  // namespace trelumo
-
-namespace trelumo {
 
 /// How a window of a stored layout is made, of a window class of its own.
 Window::Frame frame_of(const WindowLayout& window, const wchar_t* class_name);
@@ -99,8 +94,5 @@ HMENU make_menu(std::span<const MenuItemLayout> menu);
 
 /// The command of a menu's item, by its index in the layout.
 WORD menu_command(int item);
-
-/// Draws lines in table order, each later one over the earlier ones.
-void draw_lines(HDC dc, std::span<const LineLayout> lines, const LayoutScale& scale);
 
 }  // namespace trelumo

@@ -1,4 +1,4 @@
-#include "platform/win32/layout.h"
+#include "platform/win32/stored_layout.h"
 
 #include <commctrl.h>
 #include <oleacc.h>
@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/win32/accessible_control.h"
+#include "platform/win32/message_font.h"
 #include "platform/win32/system_colour.h"
 #include "platform/win32/wide_text.h"
 
@@ -88,58 +89,19 @@ LONG role_of(ControlKind kind) {
     }
 }
 
-HFONT message_font(UINT dpi) {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi))
-        return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    return CreateFontIndirectW(&metrics.lfMessageFont);
-}
-
 }  // namespace
 
-LayoutScale layout_scale_for(UINT dpi) {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi))
-        return LayoutScale(dpi);
-    const HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
-    const HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, font);
-    TEXTMETRICW text_metrics{};
-    GetTextMetricsW(dc, &text_metrics);
-    const std::wstring letters = wide(measured_letters);
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, letters.c_str(), static_cast<int>(letters.size()), &extent);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    DeleteObject(font);
-    return LayoutScale(dpi, {static_cast<double>(extent.cx) / static_cast<double>(letters.size()),
-                             static_cast<double>(text_metrics.tmHeight)});
-}
-
-Controls::~Controls() {
+StoredLayout::~StoredLayout() {
     release_fonts_and_pictures();
 }
 
-void Controls::create(HWND parent, std::span<const ControlLayout> layout, UINT dpi) {
+void StoredLayout::create(HWND parent, const WindowLayout& window, UINT dpi) {
     parent_ = parent;
+    window_ = &window;
     dpi_ = dpi;
     scale_ = layout_scale_for(dpi);
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    layout_ = layout;
     entries_.clear();
-    for (const ControlLayout& control : layout) entries_.push_back({&control});
-    const auto make = [&](Entry& entry) {
-        const ControlLayout& control = *entry.layout;
-        const auto index = static_cast<std::size_t>(&entry - entries_.data());
-        entry.hwnd = CreateWindowExW(
-            ex_style_of(control), class_of(control.kind), wide(control.caption).c_str(),
-            style_of(control), scale_.pixels(control.left), scale_.pixels(control.top),
-            scale_.pixels(control.width), scale_.pixels(control.height), parent,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_of(layout, index))), instance, nullptr);
-        entry.back_colour = control.back_colour;
-    };
+    for (const ControlLayout& control : window.controls) entries_.push_back({&control});
     // Each control is made at its place, and each new one goes under those made before it: the
     // other controls first, then the labels and pictures, which lie under them as drawings on
     // the window would (the table order, the tab order, is kept within each). A label that names
@@ -161,21 +123,35 @@ void Controls::create(HWND parent, std::span<const ControlLayout> layout, UINT d
         }
     }
     tell_readers_about();
+    stack(window.reading_order);
     set_fonts_and_pictures();
 }
 
-void Controls::tell_readers_about() {
+void StoredLayout::make(Entry& entry) {
+    const ControlLayout& control = *entry.layout;
+    const auto index = static_cast<std::size_t>(&entry - entries_.data());
+    entry.hwnd = CreateWindowExW(
+        ex_style_of(control), class_of(control.kind), wide(control.caption).c_str(),
+        style_of(control), scale_.pixels(control.left), scale_.pixels(control.top),
+        scale_.pixels(control.width), scale_.pixels(control.height), parent_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_of(window_->controls, index))),
+        GetModuleHandleW(nullptr), nullptr);
+    if (!entry.hwnd) window_not_made(std::string(window_->title));
+    entry.back_colour = control.back_colour;
+}
+
+void StoredLayout::tell_readers_about() {
     for (std::size_t i = 0; i < entries_.size(); ++i) {
-        const ControlLayout& control = layout_[i];
+        const ControlLayout& control = *entries_[i].layout;
         tell_readers(entries_[i].hwnd,
-                     {.name = std::string(reader_name_of(layout_, static_cast<int>(i))),
+                     {.name = std::string(reader_name_of(window_->controls, static_cast<int>(i))),
                       .description = std::string(control.tooltip),
                       .live_region = control.announced,
                       .role = role_of(control.kind)});
     }
 }
 
-void Controls::make_tooltips(HWND under_mouse) {
+void StoredLayout::make_tooltips(HWND under_mouse) {
     if (tooltips_ || std::ranges::none_of(entries_, [under_mouse](const Entry& entry) {
             return entry.hwnd == under_mouse && !entry.layout->tooltip.empty();
         }))
@@ -198,7 +174,7 @@ void Controls::make_tooltips(HWND under_mouse) {
     }
 }
 
-void Controls::lay_out(UINT dpi) {
+void StoredLayout::lay_out(UINT dpi) {
     dpi_ = dpi;
     scale_ = layout_scale_for(dpi);
     for (const Entry& entry : entries_) {
@@ -210,7 +186,7 @@ void Controls::lay_out(UINT dpi) {
     set_fonts_and_pictures();
 }
 
-void Controls::set_fonts_and_pictures() {
+void StoredLayout::set_fonts_and_pictures() {
     release_fonts_and_pictures();
     for (Entry& entry : entries_) {
         SendMessageW(entry.hwnd, WM_SETFONT,
@@ -220,7 +196,7 @@ void Controls::set_fonts_and_pictures() {
     }
 }
 
-void Controls::load_picture(Entry& entry) {
+void StoredLayout::load_picture(Entry& entry) {
     if (entry.layout->picture.empty() || entry.picture) return;
     const int size = MulDiv(32, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI);
     entry.picture = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
@@ -229,7 +205,7 @@ void Controls::load_picture(Entry& entry) {
     SendMessageW(entry.hwnd, STM_SETICON, reinterpret_cast<WPARAM>(entry.picture), 0);
 }
 
-int Controls::control_of_command(WPARAM w) const {
+int StoredLayout::control_of_command(WPARAM w) const {
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         const ControlLayout& control = *entries_[i].layout;
         if (LOWORD(w) == IDCANCEL ? control.cancel_button
@@ -239,7 +215,7 @@ int Controls::control_of_command(WPARAM w) const {
     return -1;
 }
 
-void Controls::stack(std::span<const int> controls) {
+void StoredLayout::stack(std::span<const int> controls) {
     HWND above = HWND_TOP;
     for (const int index : controls) {
         const HWND control = (*this)[index];
@@ -248,13 +224,13 @@ void Controls::stack(std::span<const int> controls) {
     }
 }
 
-void Controls::set_visible(int control, bool visible) {
+void StoredLayout::set_visible(int control, bool visible) {
     Entry& entry = entries_[static_cast<std::size_t>(control)];
     if (visible) load_picture(entry);
     ShowWindow(entry.hwnd, visible ? SW_SHOW : SW_HIDE);
 }
 
-HFONT Controls::font_for(const FontLayout* font, UINT dpi) {
+HFONT StoredLayout::font_for(const FontLayout* font, UINT dpi) {
     HFONT& made = fonts_[font];
     if (made) return made;
     if (!font) return made = message_font(dpi);
@@ -270,9 +246,9 @@ HFONT Controls::font_for(const FontLayout* font, UINT dpi) {
     return made = CreateFontIndirectW(&description);
 }
 
-void Controls::release_fonts_and_pictures() {
+void StoredLayout::release_fonts_and_pictures() {
     for (const auto& [font, handle] : fonts_)
-        if (handle && handle != GetStockObject(DEFAULT_GUI_FONT)) DeleteObject(handle);
+        if (font && handle) DeleteObject(handle);  // the message font is kept
     fonts_.clear();
     for (Entry& entry : entries_) {
         if (entry.picture) DestroyIcon(entry.picture);
@@ -280,14 +256,14 @@ void Controls::release_fonts_and_pictures() {
     }
 }
 
-void Controls::set_back_colour(int control, ColourValue colour) {
+void StoredLayout::set_back_colour(int control, ColourValue colour) {
     Entry& entry = entries_[static_cast<std::size_t>(control)];
     if (entry.back_colour == colour) return;
     entry.back_colour = colour;
     InvalidateRect(entry.hwnd, nullptr, TRUE);
 }
 
-HBRUSH Controls::colours(HWND control, HDC dc, ColourValue window_background) const {
+HBRUSH StoredLayout::colours(HWND control, HDC dc, ColourValue window_background) const {
     const auto entry = std::ranges::find(entries_, control, &Entry::hwnd);
     if (entry == entries_.end()) return nullptr;
     ColourValue back = entry->back_colour;
@@ -304,10 +280,6 @@ HBRUSH Controls::colours(HWND control, HDC dc, ColourValue window_background) co
     SetBkColor(dc, colour_of(back));
     return brush_of(back);
 }
-
-}  // namespace trelumo
-
-namespace trelumo {
 
 Window::Frame frame_of(const WindowLayout& window, const wchar_t* class_name) {
     const bool sizable = window.border == WindowBorder::sizable;
@@ -345,21 +317,4 @@ HMENU make_menu(std::span<const MenuItemLayout> menu) {
 WORD menu_command(int item) {
     return static_cast<WORD>(first_menu_command + item);
 }
-
-void draw_lines(HDC dc, std::span<const LineLayout> lines, const LayoutScale& scale) {
-    for (const LineLayout& line : lines) {
-        const int width = std::max(1, scale.pixels(line.width * 15));
-        const int x1 = scale.pixels(line.x1);
-        const int y1 = scale.pixels(line.y1);
-        const int x2 = scale.pixels(line.x2);
-        const int y2 = scale.pixels(line.y2);
-        // A line of some width grows right and down from its place, as the stored layout means it.
-        RECT band{x1, y1, std::max(x1, x2) + (x1 == x2 ? width : 0),
-                  std::max(y1, y2) + (y1 == y2 ? width : 0)};
-        const HBRUSH brush = CreateSolidBrush(colour_of(line.colour));
-        FillRect(dc, &band, brush);
-        DeleteObject(brush);
-    }
-}
-
 }  // namespace trelumo
