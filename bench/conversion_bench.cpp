@@ -1,6 +1,7 @@
 // One conversion in each direction (read, exact multiply or divide, format) against the C library
 // writing the same result with two decimals; and the test a field's text goes through at every
-// keystroke, for a plain amount and for one pasted with its unit and a line end.
+// keystroke, for a plain amount, for one pasted with its unit and a line end, and for one whose
+// unit is being typed.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -28,8 +29,10 @@ void snprintf_two_decimals(benchmark::State& state, double value) {
     }
 }
 
-void is_euro_text(benchmark::State& state, const char* text) {
-    for (auto _ : state) benchmark::DoNotOptimize(conversion.is_euro_text(text));
+void is_beginning(benchmark::State& state, const char* text) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(conversion.is_beginning(trelumo::Currency::euro, text));
+    }
 }
 
 }  // namespace
@@ -39,7 +42,8 @@ BENCHMARK_CAPTURE(snprintf_two_decimals, pts_value, 1234.56 * 166.386);
 BENCHMARK(euro_from_pts_text);
 BENCHMARK_CAPTURE(snprintf_two_decimals, euro_value, 205432 / 166.386);
 
-BENCHMARK_CAPTURE(is_euro_text, plain, "1.234,56");
-BENCHMARK_CAPTURE(is_euro_text, with_unit_and_line_end, "1.234,56 \u20AC\n");
+BENCHMARK_CAPTURE(is_beginning, plain, "1.234,56");
+BENCHMARK_CAPTURE(is_beginning, with_unit_and_line_end, "1.234,56 \u20AC\n");
+BENCHMARK_CAPTURE(is_beginning, unit_being_typed, "1.234,56 eu");
 
 BENCHMARK_MAIN();

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Trelumo's speed figures in one table, by hand once scripts/dev test has built build/:
 #  - one conversion each way (bench/conversion_bench) against one snprintf("%.2f"); target: ≤ 1;
+#  - the test a field's text goes through at every keystroke (bench/conversion_bench), for a plain
+#    amount; target: ≤ 100 ns;
 #  - start-up time and peak memory against a bare Qt window (bench/startup.sh); target: ≤ 1.15;
 #  - the time from a TAB key press to both amount fields being up to date, inside the program
 #    (bench/tab_probe), offscreen and on a private X server; target: median under 1 ms;
@@ -28,6 +30,9 @@ euro_to_pts=$(median_ns pts_from_euro_text)
 pts_to_euro=$(median_ns euro_from_pts_text)
 snprintf_pts=$(median_ns snprintf_two_decimals/pts_value)
 snprintf_euro=$(median_ns snprintf_two_decimals/euro_value)
+keystroke=$(median_ns is_beginning/plain)
+keystroke_unit=$(median_ns is_beginning/with_unit_and_line_end)
+keystroke_typing_unit=$(median_ns is_beginning/unit_being_typed)
 
 echo "Start-up, $runs runs each (bench/startup.sh):"
 startup=$("$here/startup.sh" "$build" "$runs")
@@ -55,6 +60,8 @@ row "euros to pesetas, ns (vs snprintf %.2f)" "$euro_to_pts" "$snprintf_pts" \
     "$(ratio "$euro_to_pts" "$snprintf_pts")" "ratio ≤ 1"
 row "pesetas to euros, ns (vs snprintf %.2f)" "$pts_to_euro" "$snprintf_euro" \
     "$(ratio "$pts_to_euro" "$snprintf_euro")" "ratio ≤ 1"
+row "keystroke test, plain amount, ns" "$keystroke" "" "" \
+    "≤ 100; with a unit and a line end: $keystroke_unit, a unit being typed: $keystroke_typing_unit"
 row "start-up to first paint, ms (vs bare window)" "$(startup_field 'time to first paint' 2)" \
     "$(startup_field 'time to first paint' 4)" "$(startup_field 'time to first paint' 1)" \
     "ratio ≤ 1.15"

@@ -71,12 +71,13 @@ void AmountFields::lost_focus(AmountField field) {
     const Currency currency = currency_of(field);
     view_.set_background(field, normal_colour);
     // Empty, or only begun: zero.
-    const Amount amount = conversion_.amount(currency, view_.text(field)).value_or(Amount{});
-    const std::string shown = conversion_.text(currency, amount);
+    const Amount amount = conversion_.tidied(
+        currency, conversion_.amount(currency, view_.text(field)).value_or(Amount{}));
+    const std::string shown = conversion_.formatted(currency, amount);
     view_.set_text(field, shown);
     std::string sentence;
     try {
-        sentence = conversion_.sentence(currency, shown, conversion_.tidied(currency, amount));
+        sentence = conversion_.sentence(currency, shown, amount);
     } catch (const RunTimeError&) {
         view_.set_result_caption("");  // no conversion to state
         view_.set_arrow_visible(Arrow::left, false);

@@ -22,6 +22,10 @@ Currency other(Currency currency) {
     return currency == Currency::euro ? Currency::pts : Currency::euro;
 }
 
+std::string_view pattern_of(Currency currency) {
+    return currency == Currency::euro ? euro_pattern : pts_pattern;
+}
+
 bool is_word(std::string_view unit) {
     return unit.front() >= 'a' && unit.front() <= 'z';
 }
@@ -69,9 +73,8 @@ Conversion::Conversion(Separators separators) : separators_(std::move(separators
 std::optional<Amount> Conversion::amount(Currency currency, std::string_view text) const {
     text = without_blanks_around(text);
     if (text.size() > longest_number_text) return std::nullopt;
-    const auto amount_of = [&](std::string_view number) -> std::optional<Amount> {
-        const std::optional<std::string> plain = plain_number(number, separators_);
-        return plain ? std::optional(Amount::from_plain(*plain)) : std::nullopt;
+    const auto amount_of = [&](std::string_view number) {
+        return read_amount(number, separators_);
     };
     if (std::optional<Amount> plain = amount_of(text)) return plain;
 
@@ -96,7 +99,8 @@ bool Conversion::is_beginning(Currency currency, std::string_view text) const {
     const auto amount_with = [&](std::string_view more) {
         return amount(currency, std::string(text).append(more)).has_value();
     };
-    if (amount_with("") || amount_with("0") || amount_with("00") || amount_with("000")) return true;
+    if (amount(currency, text) || amount_with("0") || amount_with("00") || amount_with("000"))
+        return true;
     for (const std::string_view unit : units_of(currency)) {
         for (std::size_t typed = 1; is_word(unit) && typed < unit.size(); ++typed) {
             if (!ends_with_unit(text, unit.substr(0, typed))) continue;
@@ -116,18 +120,19 @@ bool Conversion::is_pts_text(std::string_view text) const {
 }
 
 Amount Conversion::tidied(Currency currency, const Amount& amount) const {
-    return amount.rounded(currency == Currency::euro ? 2 : 0);
+    return amount.rounded(pattern_decimals(pattern_of(currency)));
 }
 
-std::string Conversion::text(Currency currency, const Amount& amount) const {
-    const std::string_view pattern = currency == Currency::euro ? euro_pattern : pts_pattern;
-    return format_plain_number(amount.plain(), pattern, separators_);
+std::string Conversion::formatted(Currency currency, const Amount& amount) const {
+    return format_amount(amount, pattern_of(currency), separators_);
 }
 
 Amount Conversion::converted(Currency from, const Amount& amount) const {
     const auto [numerator, denominator] = pts_per_euro;
-    const Amount result = from == Currency::euro ? amount.scaled(numerator, denominator, 0)
-                                                 : amount.scaled(denominator, numerator, 2);
+    const bool euro = from == Currency::euro;
+    const Amount result =
+        amount.scaled(euro ? numerator : denominator, euro ? denominator : numerator,
+                      pattern_decimals(pattern_of(other(from))));
     if (!result.fits_in_double()) throw overflow_error();
     return result;
 }
@@ -137,7 +142,7 @@ std::string Conversion::sentence(Currency from, std::string_view shown,
     const bool euro = from == Currency::euro;
     std::string sentence(shown);
     sentence += euro ? " Euros  =  " : " Ptas.  =  ";
-    sentence += text(other(from), converted(from, amount));
+    sentence += formatted(other(from), converted(from, amount));
     sentence += euro ? " Ptas." : " Euros";
     return sentence;
 }
@@ -149,30 +154,32 @@ Amount Conversion::amount_or_error(Currency currency, std::string_view text) con
 }
 
 std::string Conversion::pts_from_euro_text(std::string_view euro_text) const {
-    return text(Currency::pts,
-                converted(Currency::euro, amount_or_error(Currency::euro, euro_text)));
+    return formatted(Currency::pts,
+                     converted(Currency::euro, amount_or_error(Currency::euro, euro_text)));
 }
 
 std::string Conversion::euro_from_pts_text(std::string_view pts_text) const {
-    return text(Currency::euro, converted(Currency::pts, amount_or_error(Currency::pts, pts_text)));
+    return formatted(Currency::euro,
+                     converted(Currency::pts, amount_or_error(Currency::pts, pts_text)));
 }
 
 std::string Conversion::reformat_euro_text(std::string_view euro_text) const {
     const std::optional<Amount> found = amount(Currency::euro, euro_text);
-    return found ? text(Currency::euro, *found) : std::string(euro_text);
+    return found ? formatted(Currency::euro, tidied(Currency::euro, *found))
+                 : std::string(euro_text);
 }
 
 std::string Conversion::reformat_pts_text(std::string_view pts_text) const {
     const std::optional<Amount> found = amount(Currency::pts, pts_text);
-    return found ? text(Currency::pts, *found) : std::string(pts_text);
+    return found ? formatted(Currency::pts, tidied(Currency::pts, *found)) : std::string(pts_text);
 }
 
 std::string Conversion::zero_euro_text() const {
-    return text(Currency::euro, Amount{});
+    return formatted(Currency::euro, Amount{});
 }
 
 std::string Conversion::zero_pts_text() const {
-    return text(Currency::pts, Amount{});
+    return formatted(Currency::pts, Amount{});
 }
 
 std::string Conversion::euro_sentence(std::string_view euro_text) const {

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/amount.h"
+#include "platform/number_text/amount.h"
 #include "platform/number_text/number_text.h"
 
 namespace trelumo {
@@ -31,7 +31,7 @@ class Conversion {
 public:
     explicit Conversion(Separators separators = spanish_separators());
 
-    /// The amount a text of the currency denotes: a numeric text (see plain_number) that may
+    /// The amount a text of the currency denotes: a numeric text (see read_amount) that may
     /// carry the currency's unit before or after the number, in any case, with or without blanks
     /// between and a final period: "€", "EUR", "euro", "euros" ("5 Euros.", "-€ 5", "€-5");
     /// "₧", "pta", "ptas", "pts", "peseta", "pesetas" ("1.000 Pts."). Nothing for any other text,
@@ -47,12 +47,13 @@ public:
 
     /// The amount rounded as its field shows it: to cents, or to whole pesetas.
     Amount tidied(Currency currency, const Amount& amount) const;
-    /// The tidied amount in its pattern.
-    std::string text(Currency currency, const Amount& amount) const;
+    /// The amount in its currency's pattern, as it is: it never rounds, so hand it a tidied amount.
+    std::string formatted(Currency currency, const Amount& amount) const;
     /// The amount in the other currency, tidied. Throws RunTimeError (overflow) when the result
     /// is beyond the range of a double.
     Amount converted(Currency from, const Amount& amount) const;
-    /// "1,00 Euros  =  166 Ptas.": the text shown for the amount, then its conversion.
+    /// "1,00 Euros  =  166 Ptas.": the text shown for the amount, then its conversion. Throws as
+    /// converted does.
     std::string sentence(Currency from, std::string_view shown, const Amount& amount) const;
 
     /// The same operations on a text, read once. Those that convert throw RunTimeError (type

@@ -1,10 +1,7 @@
 #include "platform/number_text/number_text.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <cstddef>
-#include <system_error>
 
 namespace trelumo {
 namespace {
@@ -13,8 +10,18 @@ bool is_digit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Whether the piece stands at pos, compared byte by byte: the pieces are a few bytes long, and
+// a call to compare them would take longer than comparing them.
+bool stands_at(std::string_view text, std::size_t pos, std::string_view piece) {
+    if (pos > text.size() || text.size() - pos < piece.size()) return false;
+    for (std::size_t i = 0; i < piece.size(); ++i) {
+        if (text[pos + i] != piece[i]) return false;
+    }
+    return true;
+}
+
 bool separator_at(std::string_view text, std::size_t pos, std::string_view separator) {
-    return !separator.empty() && text.substr(pos).starts_with(separator);
+    return !separator.empty() && stands_at(text, pos, separator);
 }
 
 // Blanks that may stand between digit groups, after a sign and after the decimal separator.
@@ -100,42 +107,6 @@ std::size_t read_groups(std::string_view text, std::size_t pos, const Separators
     return pos;
 }
 
-// A numeric text as plain_number writes it, without the range check.
-std::optional<std::string> read_plain(std::string_view text, const Separators& separators) {
-    text = without_blanks_around(text);
-    if (text.size() > longest_number_text) return std::nullopt;
-    std::size_t pos = 0;
-    bool negative = false;
-    if (const std::size_t sign = sign_size(text)) {
-        negative = text[0] != '+';
-        pos = after_blanks(text, sign);
-    }
-    Groups groups;
-    pos = read_groups(text, pos, separators, groups);
-    const bool grouped = groups.grouped();
-    std::string integer = std::move(groups.digits);
-    std::string fraction;
-    const bool decimal = separator_at(text, pos, separators.decimal);
-    if (decimal) {
-        pos = after_blanks(text, pos + separators.decimal.size());
-        const std::size_t dash = integer.empty() ? 0 : one_of_at(text, pos, whole_amount_dashes);
-        pos += dash;
-        while (dash == 0 && pos < text.size() && is_digit(text[pos])) fraction += text[pos++];
-    }
-    if (pos != text.size() || integer.size() + fraction.size() == 0) return std::nullopt;
-    if (!grouped) {
-        if (!groups.single_point || decimal) return std::nullopt;
-        fraction = integer.substr(groups.first);  // "1.5": the point was meant as the decimal one
-        integer.resize(groups.first);
-    }
-
-    const std::size_t significant = std::min(integer.find_first_not_of('0'), integer.size());
-    std::string plain = negative ? "-" : "";
-    plain += significant == integer.size() ? "0" : std::string_view(integer).substr(significant);
-    if (!fraction.empty()) plain += "." + fraction;
-    return plain;
-}
-
 struct Pattern {
     bool grouping = false;
     std::size_t min_integer = 0;
@@ -151,116 +122,28 @@ Pattern read_pattern(std::string_view text) {
     const std::string_view fraction = point == text.npos ? "" : text.substr(point + 1);
     Pattern pattern;
     pattern.grouping = integer.find(',') != integer.npos;
-    pattern.min_integer = std::ranges::count(integer, '0');
-    pattern.min_decimals = std::ranges::count(fraction, '0');
-    pattern.max_decimals = pattern.min_decimals + std::ranges::count(fraction, '#');
+    pattern.min_integer = static_cast<std::size_t>(std::count(integer.begin(), integer.end(), '0'));
+    pattern.min_decimals =
+        static_cast<std::size_t>(std::count(fraction.begin(), fraction.end(), '0'));
+    pattern.max_decimals = pattern.min_decimals + static_cast<std::size_t>(std::count(
+                                                      fraction.begin(), fraction.end(), '#'));
     return pattern;
-}
-
-// A value as ±0.digits × 10^point, with no leading or trailing zero; zero has no digits.
-struct Decimal {
-    bool negative = false;
-    std::string digits;
-    long point = 0;
-
-    char at(long index) const {
-        return index >= 0 && index < static_cast<long>(digits.size()) ? digits[index] : '0';
-    }
-};
-
-Decimal decimal_of_plain(std::string_view plain) {
-    Decimal decimal;
-    decimal.negative = plain.starts_with('-');
-    if (decimal.negative) plain.remove_prefix(1);
-    const std::size_t point = std::min(plain.find('.'), plain.size());
-    std::string digits(plain.substr(0, point));
-    if (point < plain.size()) digits += plain.substr(point + 1);
-    const std::size_t first = digits.find_first_not_of('0');
-    if (first == digits.npos) return decimal;
-    digits.erase(digits.find_last_not_of('0') + 1);
-    decimal.digits = digits.substr(first);
-    decimal.point = static_cast<long>(point) - static_cast<long>(first);
-    return decimal;
-}
-
-Decimal shortest_decimal(double value) {
-    char buffer[32];
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
-    std::string_view text(buffer, written.ptr);  // "-1.2345e+01"
-    Decimal decimal;
-    decimal.negative = text.front() == '-';
-    if (decimal.negative) text.remove_prefix(1);
-    const std::size_t e = text.find('e');
-    for (const char c : text.substr(0, e)) {
-        if (c != '.') decimal.digits += c;
-    }
-    if (decimal.digits[0] == '0') {
-        decimal.digits.clear();
-        return decimal;
-    }
-    decimal.digits.erase(decimal.digits.find_last_not_of('0') + 1);
-    int exponent = 0;
-    std::from_chars(text.data() + e + 2, text.data() + text.size(), exponent);
-    decimal.point = (text[e + 1] == '-' ? -exponent : exponent) + 1;
-    return decimal;
-}
-
-// Keeps `decimals` decimals, rounding half away from zero on the first digit dropped.
-void round_to(Decimal& decimal, long decimals) {
-    const long cut = decimal.point + decimals;
-    if (cut >= static_cast<long>(decimal.digits.size())) return;
-    const char dropped = decimal.at(cut);
-    decimal.digits.resize(static_cast<std::size_t>(std::max(cut, 0L)));
-    if (dropped >= '5') {
-        while (!decimal.digits.empty() && decimal.digits.back() == '9') decimal.digits.pop_back();
-        if (decimal.digits.empty()) {  // 0,995 → 1,00: the carry runs out of the leading digit
-            decimal.digits.push_back('0');
-            ++decimal.point;
-        }
-        ++decimal.digits.back();
-    }
-    decimal.digits.erase(decimal.digits.find_last_not_of('0') + 1);
-    if (decimal.digits.empty()) decimal.point = 0;
-}
-
-std::string formatted(Decimal decimal, std::string_view pattern, const Separators& separators) {
-    const Pattern layout = read_pattern(pattern);
-    round_to(decimal, static_cast<long>(layout.max_decimals));
-
-    const long size = static_cast<long>(decimal.digits.size());
-    const std::size_t integer_size =
-        std::max(static_cast<std::size_t>(std::max(decimal.point, 0L)), layout.min_integer);
-    const long first_integer = decimal.point - static_cast<long>(integer_size);
-    const std::size_t decimals =
-        std::clamp(static_cast<std::size_t>(std::max(size - decimal.point, 0L)),
-                   layout.min_decimals, layout.max_decimals);
-    const bool negative = decimal.negative && size > 0;
-    const std::string_view group = layout.grouping ? separators.group : std::string_view();
-    const std::string_view point = decimals > 0 ? separators.decimal : std::string_view();
-    std::string text = negative ? "-" : "";
-    for (std::size_t i = 0; i < integer_size; ++i) {
-        if (i > 0 && (integer_size - i) % 3 == 0) text += group;
-        text += decimal.at(first_integer + static_cast<long>(i));
-    }
-    text += point;
-    for (std::size_t i = 0; i < decimals; ++i) {
-        text += decimal.at(decimal.point + static_cast<long>(i));
-    }
-    return text;
 }
 
 }  // namespace
 
 std::string_view without_blanks_around(std::string_view text) {
+    // Every blank is either ASCII and at most a space, or begins and ends with non-ASCII bytes.
+    const auto visible_ascii = [](char c) { return c > ' ' && c < 0x7F; };
+    if (!text.empty() && visible_ascii(text.front()) && visible_ascii(text.back())) return text;
     for (bool trimmed = true; trimmed;) {
         trimmed = false;
         for (const std::string_view blank : blanks) {
-            if (text.starts_with(blank)) {
+            if (stands_at(text, 0, blank)) {
                 text.remove_prefix(blank.size());
                 trimmed = true;
             }
-            if (text.ends_with(blank)) {
+            if (text.size() >= blank.size() && stands_at(text, text.size() - blank.size(), blank)) {
                 text.remove_suffix(blank.size());
                 trimmed = true;
             }
@@ -273,47 +156,75 @@ std::size_t sign_size(std::string_view text) {
     return one_of_at(text, 0, signs);
 }
 
-std::optional<std::string> plain_number(std::string_view text, const Separators& separators) {
-    std::optional<std::string> plain = read_plain(text, separators);
-    if (!plain || !within_double_range(*plain)) return std::nullopt;
-    return plain;
-}
-
-bool within_double_range(std::string_view plain) {
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    const bool below_one = plain.starts_with("0") || plain.starts_with("-0");
-    return error != std::errc::result_out_of_range || below_one;
+std::optional<Amount> read_amount(std::string_view text, const Separators& separators) {
+    text = without_blanks_around(text);
+    if (text.size() > longest_number_text) return std::nullopt;
+    std::size_t pos = 0;
+    bool negative = false;
+    if (const std::size_t sign = sign_size(text)) {
+        negative = text[0] != '+';
+        pos = after_blanks(text, sign);
+    }
+    Groups groups;
+    pos = read_groups(text, pos, separators, groups);
+    const bool grouped = groups.grouped();
+    std::string& digits = groups.digits;  // the integer digits, then the decimals
+    std::size_t decimals = 0;
+    const bool decimal = separator_at(text, pos, separators.decimal);
+    if (decimal) {
+        pos = after_blanks(text, pos + separators.decimal.size());
+        const std::size_t dash = digits.empty() ? 0 : one_of_at(text, pos, whole_amount_dashes);
+        pos += dash;
+        for (; dash == 0 && pos < text.size() && is_digit(text[pos]); ++pos, ++decimals) {
+            digits += text[pos];
+        }
+    }
+    if (pos != text.size() || digits.empty()) return std::nullopt;
+    if (!grouped) {
+        if (!groups.single_point || decimal) return std::nullopt;
+        decimals = digits.size() - groups.first;  // "1.5": the point was meant as the decimal one
+    }
+    Amount amount(negative, digits, static_cast<int>(decimals));
+    if (!amount.fits_in_double()) return std::nullopt;
+    return amount;
 }
 
 bool is_numeric(std::string_view text, const Separators& separators) {
-    return plain_number(text, separators).has_value();
+    return read_amount(text, separators).has_value();
 }
 
-std::optional<double> parse_number(std::string_view text, const Separators& separators) {
-    const std::optional<std::string> plain = read_plain(text, separators);
-    if (!plain) return std::nullopt;
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(plain->data(), plain->data() + plain->size(), value);
-    if (error != std::errc::result_out_of_range) return value;
-    if (!within_double_range(*plain)) return std::nullopt;
-    return plain->starts_with('-') ? -0.0 : 0.0;  // too small for a double: zero
+int pattern_decimals(std::string_view pattern) {
+    return static_cast<int>(read_pattern(pattern).max_decimals);
 }
 
-std::string format_plain_number(std::string_view plain, std::string_view pattern,
-                                const Separators& separators) {
-    return formatted(decimal_of_plain(plain), pattern, separators);
-}
-
-std::string format_number(double value, std::string_view pattern, const Separators& separators) {
-    if (std::isnan(value)) return "nan";
-    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
-    return formatted(shortest_decimal(value), pattern, separators);
-}
-
-std::string format_number(std::int16_t value, std::string_view pattern,
+std::string format_amount(const Amount& amount, std::string_view pattern,
                           const Separators& separators) {
-    return format_number(static_cast<double>(value), pattern, separators);
+    const Pattern layout = read_pattern(pattern);
+    Amount::DigitRoom room;
+    std::string_view digits = amount.digits(room);
+    if (digits == "0") digits = {};
+    // Digit `index` counted from the first, the amount's point after `point` of them; zeros
+    // beyond the digits on either side.
+    const long point = static_cast<long>(digits.size()) - amount.scale();
+    const auto at = [&](long index) {
+        return index >= 0 && index < static_cast<long>(digits.size()) ? digits[index] : '0';
+    };
+    std::size_t decimals = std::max(static_cast<std::size_t>(amount.scale()), layout.min_decimals);
+    while (decimals > layout.min_decimals && at(point + static_cast<long>(decimals) - 1) == '0') {
+        --decimals;
+    }
+    const std::size_t integer_size =
+        std::max(static_cast<std::size_t>(std::max(point, 0L)), layout.min_integer);
+    const long first_integer = point - static_cast<long>(integer_size);
+    const std::string_view group = layout.grouping ? separators.group : std::string_view();
+    std::string text = amount.negative() ? "-" : "";
+    for (std::size_t i = 0; i < integer_size; ++i) {
+        if (i > 0 && (integer_size - i) % 3 == 0) text += group;
+        text += at(first_integer + static_cast<long>(i));
+    }
+    if (decimals > 0) text += separators.decimal;
+    for (std::size_t i = 0; i < decimals; ++i) text += at(point + static_cast<long>(i));
+    return text;
 }
 
 std::optional<std::string_view> pasted_amount_text(std::string_view clipboard) {

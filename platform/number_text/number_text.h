@@ -1,12 +1,13 @@
-// Amount text in a locale's own separators: the numeric test, the exact number a text denotes,
-// text to double and pattern formatting. Independent of the C locale and of any window toolkit.
+// Amount text in a locale's own separators: the numeric test, the exact amount a text denotes and
+// an amount written in a pattern. Independent of the C locale and of any window toolkit.
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/number_text/amount.h"
 
 namespace trelumo {
 
@@ -35,15 +36,13 @@ std::string_view without_blanks_around(std::string_view text);
 /// 0 when it begins with none.
 std::size_t sign_size(std::string_view text);
 
-/// The number a numeric text denotes, written plainly: "-" for a negative number, the integer
-/// digits without leading zeros ("0" when there are none), then "." and the decimals as given
-/// ("-1234.50"). Nothing for a text that is not numeric.
+/// The exact amount a numeric text denotes; nothing for a text that is not numeric.
 ///
 /// A numeric text has optional blanks around it; an optional sign ("+", "-" or U+2212, the
 /// minus sign) and blanks after it; integer digits, grouped or not; the decimal separator with
 /// optional blanks after it, then decimals, nothing, or a dash for a whole amount ("5,-",
 /// "5,–"); at least one digit; at most longest_number_text bytes; and a value within the range
-/// of a double.
+/// of a double (Amount::fits_in_double).
 ///
 /// A group separator is taken as grouping only between groups of exactly three digits after a
 /// first group of one to three that does not begin with 0 ("1.500", "12 345"). Besides the
@@ -51,33 +50,23 @@ std::size_t sign_size(std::string_view text);
 /// U+2019 the keyboard's apostrophe does too. Where the locale's decimal separator is not the
 /// point, a single point that cannot be grouping is a decimal point ("1.5", "12.50", "0.500"),
 /// as typed on keyboards whose point is their decimal key; any other separator out of place
-/// makes the text not numeric ("1 2", "1.2.3").
-std::optional<std::string> plain_number(std::string_view text, const Separators& separators);
+/// makes the text not numeric ("1 2", "1.2.3"). The amount keeps the decimals as written:
+/// "12,50" has two.
+std::optional<Amount> read_amount(std::string_view text, const Separators& separators);
 
-/// False for a plain number beyond the range of a double (about 1.8 × 10^308); one too small for a
-/// double is within it, as zero.
-bool within_double_range(std::string_view plain);
-
-/// True when the text is numeric (see plain_number).
+/// True when the text is numeric (see read_amount).
 bool is_numeric(std::string_view text, const Separators& separators);
 
-/// The correctly rounded double that a numeric text denotes; nothing for a text that is not
-/// numeric.
-std::optional<double> parse_number(std::string_view text, const Separators& separators);
+/// The most decimals a pattern such as "#,##0.00" or "#,##0" writes: the zeros and "#" after its
+/// ".".
+int pattern_decimals(std::string_view pattern);
 
-/// Formats a plain number ("-1234.5", as plain_number writes it) with a pattern such as
-/// "#,##0.00" or "#,##0": "," asks for grouping by thousands, the zeros after "." give the number
-/// of decimals. Rounding is half away from zero on the exact digits. A value that rounds to zero
-/// carries no minus sign.
-std::string format_plain_number(std::string_view plain, std::string_view pattern,
-                                const Separators& separators);
-
-/// The same for a double, rounded on its shortest round-trip decimal form. Non-finite values are
-/// written as "inf", "-inf" or "nan".
-std::string format_number(double value, std::string_view pattern, const Separators& separators);
-
-/// The same for a 16-bit integer.
-std::string format_number(std::int16_t value, std::string_view pattern,
+/// Writes an amount with a pattern such as "#,##0.00" or "#,##0": "," asks for grouping by
+/// thousands, the zeros after "." give the decimals always written, a "#" after them one more
+/// written when it is not zero. It writes the amount exactly and never rounds: hand it an amount
+/// rounded to the pattern's decimals (Amount::rounded), or it writes every decimal the amount has.
+/// Zero carries no minus sign.
+std::string format_amount(const Amount& amount, std::string_view pattern,
                           const Separators& separators);
 
 /// What a paste puts into an amount field: the pasted text without the blanks and line ends

@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "core/conversion.h"
+#include "platform/number_text/double_text.h"
 #include "platform/types/run_time_error.h"
 #include "tests/fuzz/amount_input.h"
 #include "tests/fuzz/check.h"

@@ -1,8 +1,8 @@
-// The numeric test, the plain number, text to double and pattern format, over any text or double
-// and any separators. Properties: the numeric test, the plain number and parsing agree; the plain
-// number reads back as itself; every text the formatter writes for a finite value or a plain
-// number is numeric, has the pattern's shape, lies within half a unit of the last decimal of the
-// value, and reads back to a value that formats to the same text.
+// The numeric test, the exact amount, text to double and pattern format, over any text or double
+// and any separators. Properties: the numeric test, the amount and parsing agree; the amount
+// written plainly reads back as itself; every text the formatter writes for a finite value or an
+// amount rounded to the pattern is numeric, has the pattern's shape, lies within half a unit of
+// the last decimal of the value, and reads back to a value that formats to the same text.
 #include <cfloat>
 #include <cmath>
 #include <cstddef>
@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/number_text/number_text.h"
+#include "platform/number_text/double_text.h"
 #include "tests/fuzz/amount_input.h"
 #include "tests/fuzz/check.h"
 
@@ -53,7 +53,7 @@ bool has_pattern_shape(std::string_view text, const Separators& separators, int 
     return true;
 }
 
-// A text formatted from a double, or from the exact digits of a plain number.
+// A text formatted from a double, or from an exact amount.
 enum class From { value, digits };
 
 void check_formatted(double value, const Pattern& pattern, const Separators& separators,
@@ -63,10 +63,9 @@ void check_formatted(double value, const Pattern& pattern, const Separators& sep
             "what the formatter writes has the pattern's grouping and decimals", text,
             pattern.text);
     const double back = *parse_number(text, separators);
-    const std::string again =
-        from == From::value
-            ? format_number(back, pattern.text, separators)
-            : format_plain_number(*plain_number(text, separators), pattern.text, separators);
+    const std::string again = from == From::value ? format_number(back, pattern.text, separators)
+                                                  : format_amount(*read_amount(text, separators),
+                                                                  pattern.text, separators);
     require(again == text, "what the formatter writes reads back to what formats the same", text,
             again);
     const double unit = std::pow(10.0, -pattern.decimals);
@@ -78,16 +77,18 @@ void check_formatted(double value, const Pattern& pattern, const Separators& sep
 
 void check_text(std::string_view text, const Separators& separators) {
     const std::optional<double> value = parse_number(text, separators);
-    const std::optional<std::string> plain = plain_number(text, separators);
-    require(
-        is_numeric(text, separators) == value.has_value() && value.has_value() == plain.has_value(),
-        "the numeric test accepts exactly the texts that parse", text);
-    if (!plain) return;
+    const std::optional<Amount> amount = read_amount(text, separators);
+    require(is_numeric(text, separators) == value.has_value() &&
+                value.has_value() == amount.has_value(),
+            "the numeric test accepts exactly the texts that parse", text);
+    if (!amount) return;
     require(std::isfinite(*value), "a numeric text reads as a finite value", text);
-    require(plain_number(*plain, Separators{".", ""}) == *plain,
-            "a plain number reads back as itself", text, *plain);
+    const std::string plain = amount->plain();
+    require(read_amount(plain, Separators{".", ""}) == *amount,
+            "an amount written plainly reads back as itself", text, plain);
     for (const Pattern& pattern : patterns) {
-        const std::string formatted = format_plain_number(*plain, pattern.text, separators);
+        const std::string formatted =
+            format_amount(amount->rounded(pattern.decimals), pattern.text, separators);
         check_formatted(*value, pattern, separators, formatted, From::digits);
     }
 }

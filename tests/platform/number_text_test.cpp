@@ -5,10 +5,12 @@
 #include <cfloat>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
 #include <string>
 
+#include "platform/number_text/double_text.h"
 #include "tests/support/table_row.h"
 
 namespace trelumo {
@@ -160,7 +162,7 @@ TEST(NumberText, FormatsSixteenBitIntegers) {
     EXPECT_EQ(format_number(std::int16_t{32767}, "#,##0.00", en), "32,767.00");
 }
 
-// Plain numbers, as read from a field, formatted exactly.
+// Plain numbers, as read from a field, rounded and formatted exactly.
 struct FormatPlainCase {
     std::string_view name;
     std::string_view plain;
@@ -172,7 +174,9 @@ class FormatPlainTest : public testing::TestWithParam<FormatPlainCase> {};
 
 TEST_P(FormatPlainTest, RoundsTheExactDigitsHalfAwayFromZero) {
     const FormatPlainCase& row = GetParam();
-    EXPECT_EQ(format_plain_number(row.plain, row.pattern, es), row.text);
+    const Amount amount = *read_amount(row.plain, Separators{".", ""});
+    EXPECT_EQ(format_amount(amount.rounded(pattern_decimals(row.pattern)), row.pattern, es),
+              row.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -188,6 +192,41 @@ INSTANTIATE_TEST_SUITE_P(
         FormatPlainCase{"NegativeRoundingToZero", "-0.004", "#,##0.00", "0,00"},
         FormatPlainCase{"CarryIntoNewGroup", "999.995", "#,##0.00", "1.000,00"},
         FormatPlainCase{"Zero", "0", "#,##0.00", "0,00"}),
+    table::RowName{});
+
+// Amounts on either side of the largest that a step of Amount::scaled computes on a machine
+// integer: reading the digits (2^64 - 1), doubling them for the rounding (2^63 - 1), multiplying
+// by the rate, by ten for a decimal more, and adding the denominator. Either side is exact.
+struct ScaledCase {
+    std::string_view name;
+    std::string_view plain;
+    std::uint32_t numerator;
+    std::uint32_t denominator;
+    int decimals;
+    std::string_view scaled;
+};
+
+class ScaledTest : public testing::TestWithParam<ScaledCase> {};
+
+TEST_P(ScaledTest, IsExactOnMachineIntegersAndBeyondThem) {
+    const ScaledCase& row = GetParam();
+    const Amount amount = *read_amount(row.plain, Separators{".", ""});
+    EXPECT_EQ(amount.scaled(row.numerator, row.denominator, row.decimals).plain(), row.scaled);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ScaledTest,
+    testing::Values(
+        ScaledCase{"LargestDigitsRead", "18446744073709551615", 1, 1, 0, "18446744073709551615"},
+        ScaledCase{"DigitsBeyondThem", "18446744073709551616", 1, 1, 0, "18446744073709551616"},
+        ScaledCase{"LargestRounded", "9223372036854775.807", 1, 1, 2, "9223372036854775.81"},
+        ScaledCase{"RoundedBeyond", "9223372036854775.808", 1, 1, 2, "9223372036854775.81"},
+        ScaledCase{"LargestEurosToPesetas", "554335823738.46", 166386, 1000, 0, "92233720368547"},
+        ScaledCase{"EurosToPesetasBeyond", "-554335823738.47", 166386, 1000, 0, "-92233720368549"},
+        ScaledCase{"LargestTimesTen", "922337203685477580", 1, 1, 1, "922337203685477580.0"},
+        ScaledCase{"TimesTenBeyond", "922337203685477581", 1, 1, 1, "922337203685477581.0"},
+        ScaledCase{"LargestPesetasToEuros", "92233720368546", 1000, 166386, 2, "554335823738.45"},
+        ScaledCase{"PesetasToEurosBeyond", "92233720368547", 1000, 166386, 2, "554335823738.46"}),
     table::RowName{});
 
 TEST(NumberText, AnyByteGivesAnAnswer) {
