@@ -123,6 +123,7 @@ void StoredLayout::create(HWND parent, const WindowLayout& window, UINT dpi) {
         }
     }
     tell_readers_about();
+    make_tooltips();
     stack(window.reading_order);
     set_fonts_and_pictures();
 }
@@ -151,10 +152,9 @@ void StoredLayout::tell_readers_about() {
     }
 }
 
-void StoredLayout::make_tooltips(HWND under_mouse) {
-    if (tooltips_ || std::ranges::none_of(entries_, [under_mouse](const Entry& entry) {
-            return entry.hwnd == under_mouse && !entry.layout->tooltip.empty();
-        }))
+void StoredLayout::make_tooltips() {
+    if (std::ranges::none_of(entries_,
+                             [](const Entry& entry) { return !entry.layout->tooltip.empty(); }))
         return;
     tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                 WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
@@ -188,21 +188,16 @@ void StoredLayout::lay_out(UINT dpi) {
 
 void StoredLayout::set_fonts_and_pictures() {
     release_fonts_and_pictures();
+    const int picture_size = MulDiv(32, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI);
     for (Entry& entry : entries_) {
         SendMessageW(entry.hwnd, WM_SETFONT,
                      reinterpret_cast<WPARAM>(font_for(entry.layout->font, dpi_)), TRUE);
-        // A hidden picture is loaded when it is first shown (set_visible).
-        if (GetWindowLongPtrW(entry.hwnd, GWL_STYLE) & WS_VISIBLE) load_picture(entry);
+        if (entry.layout->picture.empty()) continue;
+        entry.picture = static_cast<HICON>(
+            LoadImageW(GetModuleHandleW(nullptr), resource_of(entry.layout->picture).c_str(),
+                       IMAGE_ICON, picture_size, picture_size, LR_DEFAULTCOLOR));
+        SendMessageW(entry.hwnd, STM_SETICON, reinterpret_cast<WPARAM>(entry.picture), 0);
     }
-}
-
-void StoredLayout::load_picture(Entry& entry) {
-    if (entry.layout->picture.empty() || entry.picture) return;
-    const int size = MulDiv(32, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI);
-    entry.picture = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
-                                                  resource_of(entry.layout->picture).c_str(),
-                                                  IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
-    SendMessageW(entry.hwnd, STM_SETICON, reinterpret_cast<WPARAM>(entry.picture), 0);
 }
 
 int StoredLayout::control_of_command(WPARAM w) const {
@@ -225,9 +220,7 @@ void StoredLayout::stack(std::span<const int> controls) {
 }
 
 void StoredLayout::set_visible(int control, bool visible) {
-    Entry& entry = entries_[static_cast<std::size_t>(control)];
-    if (visible) load_picture(entry);
-    ShowWindow(entry.hwnd, visible ? SW_SHOW : SW_HIDE);
+    ShowWindow((*this)[control], visible ? SW_SHOW : SW_HIDE);
 }
 
 HFONT StoredLayout::font_for(const FontLayout* font, UINT dpi) {

@@ -33,12 +33,6 @@ public:
 
     HWND operator[](int control) const { return entries_[static_cast<std::size_t>(control)].hwnd; }
 
-    /// Makes the tooltips, once, when the mouse first comes over a control that has one: call
-    /// this with the window under the mouse on the window's WM_SETCURSOR, which a control passes
-    /// up before its mouse message. The window shows sooner without a tooltip window it may
-    /// never need.
-    void make_tooltips(HWND under_mouse);
-
     /// Places and sizes the controls, and makes their fonts and pictures, for a DPI and the
     /// user's message font as it is now.
     void lay_out(UINT dpi);
@@ -50,7 +44,6 @@ public:
     /// command (Enter: the default button's; Esc: the cancel button's).
     int control_of_command(WPARAM w) const;
 
-    /// Shows or hides a control; a picture is loaded when it is first shown.
     void set_visible(int control, bool visible);
 
     void set_back_colour(int control, ColourValue colour);
@@ -71,9 +64,9 @@ private:
 
     void make(Entry& entry);
     void tell_readers_about();
+    void make_tooltips();
     void stack(std::span<const int> controls);
     void set_fonts_and_pictures();
-    void load_picture(Entry& entry);
     void release_fonts_and_pictures();
     HFONT font_for(const FontLayout* font, UINT dpi);
 

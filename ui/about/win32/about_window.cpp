@@ -62,9 +62,6 @@ LRESULT AboutWindow::handle_message(UINT message, WPARAM w, LPARAM l) {
             EndPaint(hwnd(), &paint);
             return 0;
         }
-        case WM_SETCURSOR:
-            layout_.make_tooltips(reinterpret_cast<HWND>(w));
-            break;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             if (const HBRUSH brush =

@@ -62,9 +62,6 @@ LRESULT EuroWindow::handle_message(UINT message, WPARAM w, LPARAM l) {
                 text_pts_.notified(HIWORD(w));
             }
             return 0;
-        case WM_SETCURSOR:
-            layout_.make_tooltips(reinterpret_cast<HWND>(w));
-            break;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
             if (const HBRUSH brush = layout_.colours(
