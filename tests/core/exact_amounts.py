@@ -1,6 +1,7 @@
-"""Amounts with up to 40 significant digits, written as people write them, typed into either field
-of the program reading them (tests/core/amount_lines.cpp): the field's text after TAB and the other
-field's must be what exact rational arithmetic gives, rounded half away from zero."""
+"""Amounts with up to 40 significant digits, written as people write them (with units, number words,
+duros and céntimos), typed into either field of the program reading them
+(tests/core/amount_lines.cpp): the field's text after TAB and the other field's must be what exact
+rational arithmetic gives, rounded half away from zero."""
 import random
 import subprocess
 import sys
@@ -8,6 +9,10 @@ from fractions import Fraction
 
 RATE = Fraction(166386, 1000)
 COUNT = 10000
+# What each unit, with the number words before it, makes of the number.
+EURO_UNITS = {"": 1, " €": 1, " EUR": 1, " euros": 1, " mil €": 1000, " céntimos": Fraction(1, 100)}
+PESETA_UNITS = {"": 1, " ptas": 1, " Pts.": 1, " pesetas": 1, " millones de pesetas": 10**6,
+                " duros": 5}
 
 
 def rounded(value, decimals):
@@ -46,12 +51,20 @@ def written(rng, euro):
         Fraction(int(fraction), 10 ** len(fraction)) if fraction else 0
     )
     negative = rng.random() < 0.3
-    text = grouped(integer, rng.choice([".", " ", "\u2009"])) if integer and rng.random() < 0.5 else integer
+    separator = rng.choice([".", " ", "\u2009"]) if integer and rng.random() < 0.5 else ""
+    text = grouped(integer, separator) if separator else integer
     if fraction or not text:
         text += "," + fraction
+    units = EURO_UNITS if euro else PESETA_UNITS
+    unit = rng.choice(list(units))
+    # In the peseta field a comma before exactly three digits sets thousands apart, where the
+    # digits before it could be grouping too, unless a number word follows.
+    groupable = integer and (len(integer) <= 3 or separator in (" ", "\u2009"))
+    if not euro and len(fraction) == 3 and groupable and "millones" not in unit:
+        value = Fraction(int(integer + fraction))
     if negative:
-        text = rng.choice(["-", "\u2212", "- "]) + text
-    unit = rng.choice(["", " €", " EUR", " euros"] if euro else ["", " ptas", " Pts.", " pesetas"])
+        text = rng.choice(["-", "\u2212", "\u2013", "- "]) + text
+    value *= units[unit]
     return text + unit, -value if negative else value
 
 

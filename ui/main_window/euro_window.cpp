@@ -108,7 +108,7 @@ std::string EuroWindow::text(AmountField which) const {
 }
 
 void EuroWindow::set_text(AmountField which, std::string_view text) {
-    field(which)->setText(qt_text(text));
+    field(which)->set_text(qt_text(text));
 }
 
 void EuroWindow::set_background(AmountField which, trelumo::ColourValue colour) {
