@@ -15,6 +15,7 @@
 
 #include "platform/number_text/number_text.h"
 
+namespace trelumo {
 namespace {
 
 bool is_undo_or_redo(const QEvent* event) {
@@ -212,3 +213,5 @@ void AmountEdit::paste_from(QClipboard::Mode mode) {
         }
     });
 }
+
+}  // namespace trelumo

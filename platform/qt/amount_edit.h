@@ -7,6 +7,8 @@
 
 #include "platform/runtime/edit_history.h"
 
+namespace trelumo {
+
 /// A single-line amount field.
 ///
 /// - The keypad's decimal key types the locale's decimal separator.
@@ -65,5 +67,7 @@ private:
     bool focus_on_release_ = false;  // a left button went down on the field without the focus
     bool editing_ = false;           // a user's edit, or an undo or redo, is being handled
     std::optional<Selection> kept_;  // as the focus left
-    trelumo::EditHistory<Selection> history_;
+    EditHistory<Selection> history_;
 };
+
+}  // namespace trelumo
