@@ -93,9 +93,13 @@ rows.push({
     const told = async () => {
       const { nodes } = await session.send('Accessibility.getFullAXTree');
       const value = (node, what) => node[what]?.value ?? '';
-      return nodes.filter((node) => !node.ignored && ['textbox', 'status', 'image'].includes(value(node, 'role')))
-          .map((node) => [value(node, 'role'), value(node, 'name'), value(node, 'description'),
-                          node.properties?.find((property) => property.name === 'live')?.value.value ?? '']);
+      const live = (node) => node.properties?.find((property) => property.name === 'live');
+      const roles = ['textbox', 'status', 'image'];
+      const told = (node) => !node.ignored && roles.includes(value(node, 'role'));
+      return nodes.filter(told).map((node) => [
+        value(node, 'role'), value(node, 'name'), value(node, 'description'),
+        live(node)?.value.value ?? '',
+      ]);
     };
     await page.evaluate(() => {
       window.statements = 0;
@@ -138,8 +142,8 @@ await run_table('accessibility', rows, async (browser, row) => {
       check('what is cut or sideways', await page.evaluate(cut_or_sideways), []);
     } else {
       const results = await new AxeBuilder({ page }).withTags(standards).analyze();
-      const violations = results.violations.map(
-          (violation) => `${violation.id}: ${violation.nodes.map((node) => node.target).join(' ')}`);
+      const violations = results.violations.map((violation) =>
+        `${violation.id}: ${violation.nodes.map((node) => node.target).join(' ')}`);
       check('axe-core violations', violations, []);
     }
     check('errors on the page', page.errors, []);

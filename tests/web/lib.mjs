@@ -42,7 +42,8 @@ export async function serve(folder = site) {
     const file = normalize(join(folder, path.endsWith('/') ? path + 'index.html' : path));
     try {
       const body = await readFile(file);
-      response.writeHead(200, { 'Content-Type': types[extname(file)] ?? 'application/octet-stream' });
+      const type = types[extname(file)] ?? 'application/octet-stream';
+      response.writeHead(200, { 'Content-Type': type });
       response.end(body);
     } catch {
       response.writeHead(404);
@@ -64,8 +65,11 @@ export async function open_page(browser, url, options = {}) {
 // The same in a browser with a profile of its own, in a folder that goes with its context.
 export async function open_in_profile(url) {
   const folder = await mkdtemp(join(tmpdir(), 'trelumo-profile-'));
-  const context = await chromium.launchPersistentContext(folder, { ...launch_options(), locale: 'es-ES' });
-  context.on('close', () => rm(folder, { recursive: true, force: true, maxRetries: 10 }).catch(() => {}));
+  const options = { ...launch_options(), locale: 'es-ES' };
+  const context = await chromium.launchPersistentContext(folder, options);
+  context.on('close', () => {
+    rm(folder, { recursive: true, force: true, maxRetries: 10 }).catch(() => {});
+  });
   const page = context.pages()[0] ?? await context.newPage();
   return watched(page, url);
 }
@@ -86,7 +90,8 @@ export class Failure extends Error {}
 export function check(what, actual, expected) {
   const same = JSON.stringify(actual) === JSON.stringify(expected);
   if (!same) {
-    throw new Failure(`${what}: expected ${JSON.stringify(expected)}, got ${JSON.stringify(actual)}`);
+    const [wanted, got] = [expected, actual].map((value) => JSON.stringify(value));
+    throw new Failure(`${what}: expected ${wanted}, got ${got}`);
   }
 }
 
@@ -109,7 +114,8 @@ export function window_state() {
   const field = (id) => {
     const input = document.getElementById(id);
     const whole = input.selectionStart === 0 && input.selectionEnd === input.value.length;
-    return input.value + (document.activeElement === input ? (whole ? ' [selected]' : ' [focus]') : '');
+    if (document.activeElement !== input) return input.value;
+    return input.value + (whole ? ' [selected]' : ' [focus]');
   };
   const arrow = ['fizq', 'fdcha'].filter((id) => !document.getElementById(id).hidden);
   return [field('text_euro'), field('text_pts'), document.getElementById('result').textContent,

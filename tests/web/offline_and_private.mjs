@@ -69,7 +69,8 @@ const rows = [
       await use_everything(page);
       const policy = await page.evaluate(() => document.querySelector(
           'meta[http-equiv="Content-Security-Policy"]').content);
-      check("'unsafe-eval' or 'unsafe-inline' allowed", /'unsafe-(eval|inline)'/.test(policy), false);
+      const unsafe = /'unsafe-(eval|inline)'/.test(policy);
+      check("'unsafe-eval' or 'unsafe-inline' allowed", unsafe, false);
       check('inline scripts', await page.evaluate(
           () => [...document.scripts].filter((script) => !script.src).length), 0);
       check('what the policy refused', await page.evaluate(() => window.refused), []);
@@ -104,7 +105,8 @@ const rows = [
 
 await run_table('offline and private', rows, async (browser, row) => {
   // The browser installs apps from a profile of its own, not from a private window.
-  const page = row.profile ? await open_in_profile(server.url) : await open_page(browser, server.url);
+  const page = row.profile ? await open_in_profile(server.url)
+                           : await open_page(browser, server.url);
   try {
     await row.run(page);
     check('errors on the page', page.errors, []);

@@ -109,7 +109,8 @@ const rows = [
       await page.keyboard.type('1' + '0'.repeat(307));
       await page.keyboard.press('Tab');
       await wait_for(page, 'the message box', message_box,
-                     ['Trelumo', "Se ha producido el error '6' en tiempo de ejecución:\n\nDesbordamiento",
+                     ['Trelumo',
+                      "Se ha producido el error '6' en tiempo de ejecución:\n\nDesbordamiento",
                       'Aceptar']);
       await page.keyboard.press('Enter');
       await wait_for(page, 'the box closed', message_box, null);
@@ -201,13 +202,15 @@ const rows = [
       await page.keyboard.type('1234.5');
       await page.keyboard.press('Tab');
       await wait_for(page, 'after TAB', window_state,
-                     ['1,234.50', '205,404 [selected]', '1,234.50 Euros  =  205,404 Ptas.', 'fdcha']);
+                     ['1,234.50', '205,404 [selected]', '1,234.50 Euros  =  205,404 Ptas.',
+                      'fdcha']);
       await page.keyboard.press('Alt+y');
       await page.keyboard.press('a');
       await wait_for(page, 'the About window', about_texts,
                      ['Acerca de Trelumo', 'Trelumo', 'Versión 1.0.0']);
-      check('the menus and the button', await page.evaluate(() => ['archivo', 'ayuda', 'temas', 'cmdOK']
-          .map((id) => document.getElementById(id).textContent)),
+      const captions = await page.evaluate(() => ['archivo', 'ayuda', 'temas', 'cmdOK'].map(
+          (id) => document.getElementById(id).textContent));
+      check('the menus and the button', captions,
             ['Archivo', 'Ayuda', 'Temas de ayuda', 'Aceptar']);
       check('the page\'s language', await page.evaluate(() => document.documentElement.lang), 'es');
     },
