@@ -15,7 +15,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const trelumo::Conversion conversion;
-    AmountEdit field;
+    trelumo::AmountEdit field;
     QObject::connect(&field, &QLineEdit::textChanged, &field, [&](const QString& text) {
         if (!conversion.is_beginning(trelumo::Currency::euro, text.toStdString())) field.clear();
     });

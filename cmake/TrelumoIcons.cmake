@@ -2,6 +2,7 @@
 #   TRELUMO_HICOLOR_ICONS  PNGs for the hicolor theme, icons/hicolor/<N>x<N>/trelumo.png
 #   TRELUMO_WINDOWS_ICON   in a Windows build, icons/trelumo.ico for Trelumo.exe and its
 #                          installer: 16 to 64 px images, 32-bit with alpha, and a 256 px PNG image
+#   TRELUMO_WEB_ICONS      in a web build, the page's icons for its manifest, 192 and 512 px
 # Target trelumo_icons makes them all. Needs rsvg-convert (librsvg2-bin), and for Windows icotool
 # (icoutils).
 find_program(TRELUMO_RSVG_CONVERT rsvg-convert REQUIRED)
@@ -13,7 +14,13 @@ set(icons "${PROJECT_BINARY_DIR}/icons")
 
 set(TRELUMO_HICOLOR_ICONS)
 set(windows_images)
-foreach(size 16 20 24 32 40 48 64 128 256)
+set(TRELUMO_WEB_ICONS)
+set(web_sizes 192 512)
+set(sizes 16 20 24 32 40 48 64 128 256)
+if(EMSCRIPTEN)
+    set(sizes ${web_sizes})
+endif()
+foreach(size ${sizes})
     set(png "${icons}/hicolor/${size}x${size}/trelumo.png")
     add_custom_command(OUTPUT "${png}"
         COMMAND "${TRELUMO_RSVG_CONVERT}" --width ${size} --height ${size}
@@ -26,10 +33,16 @@ foreach(size 16 20 24 32 40 48 64 128 256)
     if(size IN_LIST windows_sizes)
         list(APPEND windows_images "${png}")
     endif()
+    if(size IN_LIST web_sizes)
+        list(APPEND TRELUMO_WEB_ICONS "${png}")
+    endif()
     file(MAKE_DIRECTORY "${icons}/hicolor/${size}x${size}")
 endforeach()
 
-if(NOT WIN32)
+if(EMSCRIPTEN)
+    add_custom_target(trelumo_icons ALL DEPENDS ${TRELUMO_WEB_ICONS})
+    return()
+elseif(NOT WIN32)
     add_custom_target(trelumo_icons ALL DEPENDS ${TRELUMO_HICOLOR_ICONS})
     return()
 endif()

@@ -56,7 +56,15 @@ function(trelumo_add_test name)
         if(TRELUMO_SANITIZER_ENVIRONMENT)
             list(APPEND properties ENVIRONMENT ${TRELUMO_SANITIZER_ENVIRONMENT})
         endif()
-        gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES
-            PROPERTIES ${properties})
+        if(EMSCRIPTEN)
+            # Each start of Node.js costs more than the program's tests: one test a program.
+            add_test(NAME ${name} COMMAND ${name})
+            if(properties)
+                set_tests_properties(${name} PROPERTIES ${properties})
+            endif()
+        else()
+            gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES
+                PROPERTIES ${properties})
+        endif()
     endif()
 endfunction()

@@ -72,7 +72,7 @@ void AmountFields::lost_focus(AmountField field) {
     view_.set_background(field, normal_colour);
     // Empty, or only begun: zero.
     const Amount amount = conversion_.tidied(
-        currency, conversion_.amount(currency, view_.text(field)).value_or(Amount{}));
+        currency, conversion_.settled_amount(currency, view_.text(field)).value_or(Amount{}));
     const std::string shown = conversion_.formatted(currency, amount);
     view_.set_text(field, shown);
     std::string sentence;

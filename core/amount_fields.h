@@ -37,8 +37,9 @@ public:
 /// The handlers of text_euro and text_pts.
 ///
 /// While a field is edited, a text that is not the beginning of an amount of the field's currency
-/// (see Conversion::is_beginning) is emptied at once; leaving a field that holds a beginning that
-/// is no amount yet ("-", "5 e", "1 2") treats it as empty. Each handler reads a field's text once.
+/// (see Conversion::is_beginning) is emptied at once; leaving a field reads the amount its text
+/// plainly is ("1.000.", "5 eu": see Conversion::settled_amount), and treats a beginning that is
+/// none ("-", "1 2", "5 mi") as empty. Each handler reads a field's text once.
 ///
 /// A conversion that overflows throws RunTimeError once the window shows no stale conversion:
 /// leaving the field, the sentence is cleared and both arrows hidden; entering the other field,

@@ -9,12 +9,11 @@
 #include <string>
 #include <string_view>
 
+#include "core/amount_reader.h"
 #include "platform/number_text/amount.h"
 #include "platform/number_text/number_text.h"
 
 namespace trelumo {
-
-enum class Currency { euro, pts };
 
 /// The fixed legal rate, 166,386 pesetas to one euro, as an exact fraction.
 struct ExactRate {
@@ -31,15 +30,15 @@ class Conversion {
 public:
     explicit Conversion(Separators separators = spanish_separators());
 
-    /// The amount a text of the currency denotes: a numeric text (see read_amount) that may
-    /// carry the currency's unit before or after the number, in any case, with or without blanks
-    /// between and a final period: "€", "EUR", "euro", "euros" ("5 Euros.", "-€ 5", "€-5");
-    /// "₧", "pta", "ptas", "pts", "peseta", "pesetas" ("1.000 Pts."). Nothing for any other text,
-    /// the other currency's unit included.
+    /// The amount a text of the currency denotes (see AmountReader::amount): "1.234,5",
+    /// "5 Euros.", "Pts.100", "2 millones de pesetas", "5 euros con 20".
     std::optional<Amount> amount(Currency currency, std::string_view text) const;
+    /// The amount a text left in its field plainly is (see AmountReader::settled): "1.000.",
+    /// "5 eu".
+    std::optional<Amount> settled_amount(Currency currency, std::string_view text) const;
 
-    /// True for a text that more characters typed at its end can make an amount of the currency:
-    /// amounts themselves, the empty text, "-", ",", "-€", "5 eu", "Pts ", "1.", "1 2".
+    /// True for a text that more characters typed at its end can make an amount of the currency
+    /// (see AmountReader::is_beginning).
     bool is_beginning(Currency currency, std::string_view text) const;
 
     bool is_euro_text(std::string_view text) const;
@@ -73,6 +72,7 @@ private:
     Amount amount_or_error(Currency currency, std::string_view text) const;
 
     Separators separators_;
+    AmountReader reader_;
 };
 
 }  // namespace trelumo

@@ -20,6 +20,10 @@ bool stands_at(std::string_view text, std::size_t pos, std::string_view piece) {
     return true;
 }
 
+bool is_continuation_byte(std::string_view text, std::size_t pos) {
+    return pos < text.size() && (static_cast<unsigned char>(text[pos]) & 0xC0) == 0x80;
+}
+
 bool separator_at(std::string_view text, std::size_t pos, std::string_view separator) {
     return !separator.empty() && stands_at(text, pos, separator);
 }
@@ -29,7 +33,9 @@ constexpr std::string_view inner_blanks[] = {" ", "\u00A0", "\u202F", "\u2009", 
 // And around a text: these, tabs, line ends and a byte-order mark.
 constexpr std::string_view blanks[] = {" ",  "\u00A0", "\u202F", "\u2009", "\u2007",
                                        "\t", "\n",     "\r",     "\uFEFF"};
-constexpr std::string_view signs[] = {"-", "+", "\u2212"};
+constexpr std::string_view signs[] = {"-", "+", "\u2212", "\u2013", "\u2012"};
+// Zero-width space, left-to-right and right-to-left marks, word joiner, soft hyphen.
+constexpr std::string_view invisible_marks[] = {"\u200B", "\u200E", "\u200F", "\u2060", "\u00AD"};
 constexpr std::string_view whole_amount_dashes[] = {"-", "\u2013"};
 
 // The size of whichever of the pieces stands at pos, or 0.
@@ -152,13 +158,43 @@ std::string_view without_blanks_around(std::string_view text) {
     return text;
 }
 
+std::string_view without_invisible_marks(std::string_view text, std::string& room) {
+    // The size of the mark at pos; never one that stands before a stray continuation byte, which
+    // taking it away could join to the bytes before it into another character.
+    const auto mark_at = [&](std::size_t pos) {
+        const std::size_t mark = one_of_at(text, pos, invisible_marks);
+        return mark > 0 && !is_continuation_byte(text, pos + mark) ? mark : 0;
+    };
+    // Byte by byte: a call for each byte of a short text would take longer than the text.
+    const auto is_lead = [](char c) { return c == '\xC2' || c == '\xE2'; };
+    std::size_t pos = 0;
+    while (pos < text.size() && !(is_lead(text[pos]) && mark_at(pos) > 0)) ++pos;
+    if (pos == text.size()) return text;
+    room.assign(text.substr(0, pos));
+    while (pos < text.size()) {
+        if (const std::size_t mark = is_lead(text[pos]) ? mark_at(pos) : 0) {
+            pos += mark;
+        } else {
+            room += text[pos++];
+        }
+    }
+    return room;
+}
+
 std::size_t sign_size(std::string_view text) {
+    if (text.empty()) return 0;
+    if (text[0] == '-' || text[0] == '+') return 1;
+    if (text[0] != '\xE2') return 0;  // the lead byte of the other signs
     return one_of_at(text, 0, signs);
 }
 
 std::optional<Amount> read_amount(std::string_view text, const Separators& separators) {
     text = without_blanks_around(text);
     if (text.size() > longest_number_text) return std::nullopt;
+    std::string room;
+    if (const std::string_view unmarked = without_invisible_marks(text, room);
+        unmarked.data() != text.data())
+        text = without_blanks_around(unmarked);
     std::size_t pos = 0;
     bool negative = false;
     if (const std::size_t sign = sign_size(text)) {

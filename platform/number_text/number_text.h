@@ -32,17 +32,24 @@ inline constexpr std::size_t longest_number_text = 2000;
 /// thin and figure spaces (U+00A0, U+202F, U+2009, U+2007) and a byte-order mark (U+FEFF).
 std::string_view without_blanks_around(std::string_view text);
 
-/// The size in bytes of the sign that a text begins with: "+", "-" or U+2212 (the minus sign);
-/// 0 when it begins with none.
+/// The text without the invisible marks that text copied from web pages and documents carries,
+/// wherever they stand: zero-width space (U+200B), the direction marks (U+200E, U+200F), word
+/// joiner (U+2060) and soft hyphen (U+00AD). The text itself when it has none; otherwise a copy,
+/// kept in `room`.
+std::string_view without_invisible_marks(std::string_view text, std::string& room);
+
+/// The size in bytes of the sign that a text begins with: "+", or a minus: "-", U+2212 (the minus
+/// sign), U+2013 or U+2012 (the en dash and the figure dash); 0 when it begins with none.
 std::size_t sign_size(std::string_view text);
 
 /// The exact amount a numeric text denotes; nothing for a text that is not numeric.
 ///
-/// A numeric text has optional blanks around it; an optional sign ("+", "-" or U+2212, the
-/// minus sign) and blanks after it; integer digits, grouped or not; the decimal separator with
-/// optional blanks after it, then decimals, nothing, or a dash for a whole amount ("5,-",
-/// "5,–"); at least one digit; at most longest_number_text bytes; and a value within the range
-/// of a double (Amount::fits_in_double).
+/// A numeric text has optional blanks around it; an optional sign (see sign_size) and blanks
+/// after it; integer digits, grouped or not; the decimal separator with optional blanks after it,
+/// then decimals, nothing, or a dash for a whole amount ("5,-", "5,–"); at least one digit; at
+/// most longest_number_text bytes; and a value within the range of a double
+/// (Amount::fits_in_double). Invisible marks are ignored wherever they stand (see
+/// without_invisible_marks).
 ///
 /// A group separator is taken as grouping only between groups of exactly three digits after a
 /// first group of one to three that does not begin with 0 ("1.500", "12 345"). Besides the

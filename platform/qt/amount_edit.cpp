@@ -15,12 +15,20 @@
 
 #include "platform/number_text/number_text.h"
 
+namespace trelumo {
 namespace {
+
+bool is_undo_or_redo(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
+}
 
 // The events by which the user edits the text.
 bool is_edit(const QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress:
+            return !is_undo_or_redo(event);
         case QEvent::MouseButtonRelease:
         case QEvent::Drop:
         case QEvent::InputMethod:
@@ -35,13 +43,18 @@ bool is_edit(const QEvent* event) {
 AmountEdit::AmountEdit(QWidget* parent) : QLineEdit(parent) {
     setFocusPolicy(Qt::TabFocus);  // a click's focus is given by the mouse handlers below
     setMaxLength(std::numeric_limits<int>::max());
-    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (!editing_) emptied_.written(text.isEmpty());
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!editing_) history_.written();
     });
 }
 
 void AmountEdit::set_decimal_separator(const QString& separator) {
     decimal_separator_ = separator;
+}
+
+void AmountEdit::set_text(const QString& text) {
+    if (!editing_) history_.written();
+    setText(text);
 }
 
 AmountEdit::Selection AmountEdit::selection() const {
@@ -58,22 +71,34 @@ void AmountEdit::restore(const Selection& kept) {
 
 bool AmountEdit::event(QEvent* event) {
     if (!is_edit(event)) return QLineEdit::event(event);
-    const Selection before = selection();
-    const bool undo = event->type() == QEvent::KeyPress &&
-                      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo);
-    const bool nested = std::exchange(editing_, true);
-    const bool handled = QLineEdit::event(event);
-    editing_ = nested;
-    if (!undo) remember_emptying(before);
+    bool handled = false;
+    edit([&] { handled = QLineEdit::event(event); });
     return handled;
 }
 
+// Runs a change the user makes, and whatever the program writes while it is handled, as one edit.
+void AmountEdit::edit(const std::function<void()>& change) {
+    const bool nested = std::exchange(editing_, true);
+    const Selection before = selection();
+    change();
+    editing_ = nested;
+    if (!nested) history_.edited(before, selection());
+}
+
+void AmountEdit::undo_or_redo(bool undo) {
+    if (isReadOnly()) return;
+    const std::optional<Selection> back =
+        undo ? history_.undo(selection()) : history_.redo(selection());
+    if (!back) return;
+    const bool nested = std::exchange(editing_, true);
+    setText(back->text);
+    editing_ = nested;
+    if (text() == back->text) restore(*back);
+}
+
 void AmountEdit::keyPressEvent(QKeyEvent* event) {
-    const std::optional<Selection> emptied = emptied_.to_bring_back(text().isEmpty());
-    if (event->matches(QKeySequence::Undo) && emptied && !isReadOnly()) {
-        const Selection before = *emptied;
-        setText(before.text);
-        if (text() == before.text) restore(before);
+    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
+        undo_or_redo(event->matches(QKeySequence::Undo));
         event->accept();
         return;
     }
@@ -157,10 +182,21 @@ void AmountEdit::mouseReleaseEvent(QMouseEvent* event) {
 
 void AmountEdit::contextMenuEvent(QContextMenuEvent* event) {
     const std::unique_ptr<QMenu> menu(createStandardContextMenu());
-    if (auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
-        disconnect(paste, &QAction::triggered, nullptr, nullptr);
-        connect(paste, &QAction::triggered, this, [this] { paste_from(QClipboard::Clipboard); });
-    }
+    const auto command = [&](const char* name, const std::function<void()>& run) {
+        if (auto* action = menu->findChild<QAction*>(QString::fromLatin1(name))) {
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this, run);
+            return action;
+        }
+        return static_cast<QAction*>(nullptr);
+    };
+    if (QAction* undo = command("edit-undo", [this] { undo_or_redo(true); }))
+        undo->setEnabled(!isReadOnly() && history_.can_undo());
+    if (QAction* redo = command("edit-redo", [this] { undo_or_redo(false); }))
+        redo->setEnabled(!isReadOnly() && history_.can_redo());
+    command("edit-cut", [this] { edit([this] { cut(); }); });
+    command("edit-paste", [this] { paste_from(QClipboard::Clipboard); });
+    command("edit-delete", [this] { edit([this] { del(); }); });
     menu->exec(event->globalPos());
 }
 
@@ -169,18 +205,13 @@ void AmountEdit::paste_from(QClipboard::Mode mode) {
     const QByteArray clipboard = QGuiApplication::clipboard()->text(mode).toUtf8();
     const std::optional<std::string_view> pasted = trelumo::pasted_amount_text(
         std::string_view(clipboard.constData(), static_cast<std::size_t>(clipboard.size())));
-    const Selection before = selection();
-    const bool nested = std::exchange(editing_, true);
-    if (pasted) {
-        insert(QString::fromUtf8(pasted->data(), static_cast<qsizetype>(pasted->size())));
-    } else {
-        setText(QString());
-    }
-    editing_ = nested;
-    remember_emptying(before);
+    edit([&] {
+        if (pasted) {
+            insert(QString::fromUtf8(pasted->data(), static_cast<qsizetype>(pasted->size())));
+        } else {
+            setText(QString());
+        }
+    });
 }
 
-// An undo empties the text only at the start of the line edit's undo history.
-void AmountEdit::remember_emptying(const Selection& before) {
-    emptied_.edited(before, before.text.isEmpty(), text().isEmpty(), isUndoAvailable());
-}
+}  // namespace trelumo

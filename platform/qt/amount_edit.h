@@ -2,9 +2,12 @@
 
 #include <QClipboard>
 #include <QLineEdit>
+#include <functional>
 #include <optional>
 
-#include "platform/runtime/emptied_text.h"
+#include "platform/runtime/edit_history.h"
+
+namespace trelumo {
 
 /// A single-line amount field.
 ///
@@ -24,8 +27,9 @@
 /// - A paste (ctrl+v, shift+insert, the context menu, a middle click) puts in the clipboard's text
 ///   without the blanks and line ends around it; a text longer than any amount can be empties the
 ///   field at once, as any other text that is no amount does, and is never cut into a number.
-/// - When the program empties the field after an edit, ctrl+z brings back the last text from
-///   before the emptying, however many edits in a row it emptied.
+/// - ctrl+z goes back one change at a time, the program's emptyings included, until the field is
+///   as the program last wrote it (EditHistory); the redo goes forward again. The context menu's
+///   commands are edits, undone as the keys' are.
 class AmountEdit : public QLineEdit {
     Q_OBJECT
 
@@ -33,6 +37,8 @@ public:
     explicit AmountEdit(QWidget* parent = nullptr);
 
     void set_decimal_separator(const QString& separator);
+    /// Writes the text from code: its undo history begins there, even when the text is the same.
+    void set_text(const QString& text);
 
 protected:
     bool event(QEvent* event) override;
@@ -52,13 +58,16 @@ private:
     };
     Selection selection() const;
     void restore(const Selection& selection);
+    void edit(const std::function<void()>& change);
+    void undo_or_redo(bool undo);
     void paste_from(QClipboard::Mode mode);
-    void remember_emptying(const Selection& before);
 
     QString decimal_separator_ = QStringLiteral(",");
     bool focused_by_click_ = false;
     bool focus_on_release_ = false;  // a left button went down on the field without the focus
-    bool editing_ = false;           // a user's edit is being handled
+    bool editing_ = false;           // a user's edit, or an undo or redo, is being handled
     std::optional<Selection> kept_;  // as the focus left
-    trelumo::EmptiedText<Selection> emptied_;
+    EditHistory<Selection> history_;
 };
+
+}  // namespace trelumo

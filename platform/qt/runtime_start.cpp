@@ -17,7 +17,7 @@ void start_runtime(QApplication& application) {
     QApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(app::major()).arg(app::minor()).arg(app::revision()));
     QApplication::setDesktopFileName(QStringLiteral(TRELUMO_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/trelumo.xpm")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/euro.xpm")));
 
     auto* qt_texts = new QTranslator(&application);
     if (qt_texts->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"),

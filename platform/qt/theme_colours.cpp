@@ -2,9 +2,10 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QLabel>
+#include <QWidget>
 #include <algorithm>
 
+#include "platform/qt/stored_layout.h"
 #include "platform/qt/system_colour.h"
 #include "platform/types/contrast.h"
 
@@ -17,13 +18,15 @@ QPalette::ColorRole text_role_on(QPalette::ColorRole background) {
 
 }  // namespace
 
-ThemeColours::ThemeColours(QWidget* window, ColourValue ground)
+ThemeColours::ThemeColours(QWidget* window, ColourValue ground, const StoredLayout& layout)
     : QObject(window), window_(window), ground_(ground) {
-    // The labels whose stored layout sets a text colour of their own.
-    for (QLabel* label : window->findChildren<QLabel*>()) {
-        if (label->palette().isBrushSet(QPalette::Active, QPalette::WindowText))
-            own_texts_.push_back(
-                {label, colour_value_of(rgb_of(label->palette().color(QPalette::WindowText)))});
+    const auto controls = layout.window().controls;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        QWidget* control = layout[static_cast<int>(i)];
+        if (controls[i].fore_colour != no_colour)
+            own_texts_.push_back({control, controls[i].fore_colour});
+        if (controls[i].back_colour != no_colour)
+            set_background(control, QPalette::Base, controls[i].back_colour);
     }
     for (const OwnText& text : own_texts_) paint(text);
     window->installEventFilter(this);

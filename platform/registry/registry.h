@@ -53,7 +53,6 @@ inline constexpr ValueType value_sz = 1;         ///< a zero-terminated string
 inline constexpr ValueType value_expand_sz = 2;  ///< a string with environment references
 inline constexpr ValueType value_binary = 3;     ///< bytes
 inline constexpr ValueType value_dword = 4;      ///< a 32-bit number, least significant byte first
-inline constexpr ValueType value_multi_sz = 7;   ///< a sequence of zero-terminated strings
 
 /// A provider of the registry operations. Texts are narrow: one byte per character in the
 /// system's narrow (ANSI) code page. Names of keys and values compare without regard to case.

@@ -25,8 +25,6 @@ public:
     /// Ends the program at once: no handler runs after this, and every window closes.
     void end_program();
 
-    bool ending() const { return ending_; }
-
 private:
     void report_after_current_event(const RunTimeError& error);
 
@@ -49,9 +47,6 @@ inline void run(const std::function<void()>& handler) {
 }
 inline void end_program() {
     program().end_program();
-}
-inline bool ending() {
-    return program().ending();
 }
 
 }  // namespace event_dispatch

@@ -41,9 +41,6 @@ public:
     /// A place or size in pixels, rounded to the nearest, halves away from zero.
     int pixels(int twips) const;
 
-    /// How much the layout grows for the font: 1 or more.
-    double font_factor() const { return font_factor_; }
-
     bool operator==(const LayoutScale&) const = default;
 
 private:

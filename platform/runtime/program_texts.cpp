@@ -2,15 +2,6 @@
 
 namespace trelumo::texts {
 
-std::string version_line(int major, int minor, int revision) {
-    return "Versión " + std::to_string(major) + "." + std::to_string(minor) + "." +
-           std::to_string(revision);
-}
-
-std::string about_title(std::string_view program_title) {
-    return "Acerca de " + std::string(program_title);
-}
-
 std::string help_title(std::string_view program_title) {
     return "Ayuda de " + std::string(program_title);
 }

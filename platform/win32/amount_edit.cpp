@@ -13,7 +13,30 @@ namespace trelumo {
 namespace {
 
 constexpr UINT_PTR subclass_id = 0x7F0E;
+constexpr WPARAM ctrl_y = 0x19;
 constexpr WPARAM ctrl_z = 0x1A;
+
+bool shift_down() {
+    return GetKeyState(VK_SHIFT) < 0;
+}
+
+// An undo or redo the user asks for, if the message is one: its direction.
+std::optional<bool> undo_asked(UINT message, WPARAM w) {
+    switch (message) {
+        case WM_UNDO:
+        case EM_UNDO:
+            return true;
+        case WM_CHAR:
+            if (w == ctrl_z) return !shift_down();
+            if (w == ctrl_y) return false;
+            return std::nullopt;
+        case WM_SYSKEYDOWN:  // alt+backspace
+            if (w == VK_BACK) return !shift_down();
+            return std::nullopt;
+        default:
+            return std::nullopt;
+    }
+}
 
 // The messages by which the user edits the text (ctrl+v and ctrl+x come as characters first).
 bool is_edit(UINT message) {
@@ -56,7 +79,7 @@ void AmountEdit::notified(WORD code) {
     std::wstring now = wide_text();
     if (now == known_text_) return;
     known_text_ = std::move(now);
-    if (edits_running_ == 0) emptied_.written(known_text_.empty());
+    if (edits_running_ == 0) history_.written();
     if (changed_) changed_();
 }
 
@@ -72,6 +95,7 @@ std::string AmountEdit::text() const {
 }
 
 void AmountEdit::set_text(std::string_view text) {
+    if (edits_running_ == 0) history_.written();
     SetWindowTextW(edit_, wide(text).c_str());
 }
 
@@ -96,13 +120,15 @@ AmountEdit::Selection AmountEdit::selection() const {
     return now;
 }
 
-bool AmountEdit::undo_emptying() {
-    const std::optional<Selection> emptied = emptied_.to_bring_back(wide_text().empty());
-    if (!emptied || is_read_only(edit_)) return false;
-    const Selection before = *emptied;
-    SetWindowTextW(edit_, before.text.c_str());
-    if (wide_text() == before.text) SendMessageW(edit_, EM_SETSEL, before.start, before.end);
-    return true;
+void AmountEdit::undo_or_redo(bool undo) {
+    if (is_read_only(edit_)) return;
+    const std::optional<Selection> back =
+        undo ? history_.undo(selection()) : history_.redo(selection());
+    if (!back) return;
+    ++edits_running_;
+    SetWindowTextW(edit_, back->text.c_str());
+    --edits_running_;
+    if (wide_text() == back->text) SendMessageW(edit_, EM_SETSEL, back->start, back->end);
 }
 
 void AmountEdit::paste() {
@@ -126,19 +152,18 @@ void AmountEdit::paste() {
 LRESULT CALLBACK AmountEdit::control_procedure(HWND control, UINT message, WPARAM w, LPARAM l,
                                                UINT_PTR, DWORD_PTR self_pointer) {
     auto* self = reinterpret_cast<AmountEdit*>(self_pointer);
-    const bool undo =
-        message == WM_UNDO || message == EM_UNDO || (message == WM_CHAR && w == ctrl_z);
-    if (undo) return self->undo_emptying() ? TRUE : DefSubclassProc(control, message, w, l);
+    if (const std::optional<bool> undo = undo_asked(message, w)) {
+        self->undo_or_redo(*undo);
+        return TRUE;
+    }
+    if (message == EM_CANUNDO) return self->history_.can_undo() ? TRUE : FALSE;
     if (!is_edit(message)) return self->handle(control, message, w, l);
 
     const bool outermost = self->edits_running_++ == 0;
     const Selection before = outermost ? self->selection() : Selection{};
     const LRESULT result = self->handle(control, message, w, l);
     --self->edits_running_;
-    if (outermost) {
-        self->emptied_.edited(before, before.text.empty(), self->wide_text().empty(),
-                              SendMessageW(control, EM_CANUNDO, 0, 0) != 0);
-    }
+    if (outermost) self->history_.edited(before, self->selection());
     return result;
 }
 

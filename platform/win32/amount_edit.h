@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/runtime/emptied_text.h"
+#include "platform/runtime/edit_history.h"
 
 namespace trelumo {
 
@@ -24,9 +24,10 @@ namespace trelumo {
 ///   edit control would keep only its first line); a text longer than any amount can be empties
 ///   the field at once, as any other text that is no amount does: the edit control never holds
 ///   it, so that it neither cuts it into a number nor slows with its length.
-/// - When the program empties the field after an edit, ctrl+z brings back the last text and
-///   selection from before the emptying, however many edits in a row it emptied: writing the
-///   text clears the edit control's own undo.
+/// - ctrl+z (and alt+backspace, and the context menu's Undo) goes back one change at a time, the
+///   program's emptyings included, until the field is as the program last wrote it
+///   (EditHistory); ctrl+y or ctrl+shift+z goes forward again. The edit control's own undo, which
+///   holds one change and forgets it when the program writes the text, is never used.
 class AmountEdit {
 public:
     AmountEdit() = default;
@@ -44,7 +45,8 @@ public:
     void notified(WORD code);
 
     std::string text() const;
-    /// Writes the text; the Change it raises has run when this returns.
+    /// Writes the text; the Change it raises has run when this returns. Its undo history begins
+    /// there, even when the text is the same.
     void set_text(std::string_view text);
     /// Selection start and length count characters (code points).
     void set_selection_start(int start);
@@ -57,7 +59,7 @@ private:
         DWORD end = 0;
     };
     Selection selection() const;
-    bool undo_emptying();
+    void undo_or_redo(bool undo);
     void paste();
 
     static LRESULT CALLBACK control_procedure(HWND control, UINT message, WPARAM w, LPARAM l,
@@ -69,8 +71,8 @@ private:
     std::wstring known_text_;
     std::wstring decimal_separator_ = L",";
     bool drop_next_character_ = false;
-    int edits_running_ = 0;  // user edits being handled, nested ones included
-    EmptiedText<Selection> emptied_;
+    int edits_running_ = 0;  // user edits, undos and redos being handled, nested ones included
+    EditHistory<Selection> history_;
     std::function<void()> changed_;
 };
 

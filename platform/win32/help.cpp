@@ -9,6 +9,7 @@
 #include "platform/runtime/program_texts.h"
 #include "platform/win32/application_object.h"
 #include "platform/win32/message_box.h"
+#include "platform/win32/message_font.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window.h"
 #include "platform/win32/window_placement.h"
@@ -55,9 +56,6 @@ private:
             case WM_CTLCOLORSTATIC:
                 SetBkColor(reinterpret_cast<HDC>(w), GetSysColor(COLOR_WINDOW));
                 return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-            case WM_DESTROY:
-                if (font_) DeleteObject(font_);
-                break;
             default:
                 break;
         }
@@ -67,13 +65,7 @@ private:
     void layout_changed(UINT dpi) override { set_font(dpi); }
 
     void set_font(UINT dpi) {
-        NONCLIENTMETRICSW metrics{};
-        metrics.cbSize = sizeof metrics;
-        SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
-        const HFONT old = font_;
-        font_ = CreateFontIndirectW(&metrics.lfMessageFont);
-        SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
-        if (old) DeleteObject(old);
+        SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(message_font(dpi)), TRUE);
     }
 
     void fit_text() {
@@ -83,7 +75,6 @@ private:
     }
 
     HWND text_ = nullptr;
-    HFONT font_ = nullptr;
 };
 
 std::unique_ptr<HelpWindow> help_window;

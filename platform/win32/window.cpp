@@ -6,9 +6,10 @@
 #include "platform/runtime/event_dispatch.h"
 #include "platform/win32/application_object.h"
 #include "platform/win32/help.h"
-#include "platform/win32/layout.h"
 #include "platform/win32/message_box.h"
+#include "platform/win32/message_font.h"
 #include "platform/win32/message_loop.h"
+#include "platform/win32/stored_layout.h"
 #include "platform/win32/system_colour.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_placement.h"
@@ -40,19 +41,6 @@ bool register_class(const wchar_t* name, ColourValue background, WNDPROC procedu
         static_cast<HICON>(LoadImageW(instance, L"EURO", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                       GetSystemMetrics(SM_CYSMICON), 0));
     return RegisterClassExW(&window_class) != 0;
-}
-
-// A window that cannot be made: the program says so in a message box and ends with status 1.
-[[noreturn]] void window_not_made(const std::string& title) {
-    const DWORD error = GetLastError();
-    wchar_t* reason = nullptr;
-    FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<wchar_t*>(&reason), 0, nullptr);
-    std::string text = app::title() + " no puede abrir la ventana «" + title + "».";
-    if (reason) text += "\n\n" + utf8(reason);
-    show_message(nullptr, text, MB_ICONERROR);
-    ExitProcess(1);
 }
 
 bool is_edit(HWND window) {
@@ -92,7 +80,7 @@ void Window::create(const Frame& frame, const std::string& title) {
     const POINT place = centred_on_primary_screen(size);
     if (!CreateWindowExW(frame.ex_style, frame.class_name, wide(title).c_str(), frame.style,
                          place.x, place.y, size.cx, size.cy, nullptr,
-                         frame.menu ? LoadMenuW(GetModuleHandleW(nullptr), frame.menu) : nullptr,
+                         frame.menu.empty() ? nullptr : make_menu(frame.menu),
                          GetModuleHandleW(nullptr), this))
         window_not_made(title);
     if (dpi() != expected_dpi) resize_client(frame, dpi());
@@ -101,7 +89,7 @@ void Window::create(const Frame& frame, const std::string& title) {
 SIZE Window::frame_size(const Frame& frame, UINT dpi) {
     const LayoutScale scale = layout_scale_for(dpi);
     RECT bounds{0, 0, scale.pixels(frame.client_width), scale.pixels(frame.client_height)};
-    AdjustWindowRectExForDpi(&bounds, frame.style, frame.menu != nullptr, frame.ex_style, dpi);
+    AdjustWindowRectExForDpi(&bounds, frame.style, !frame.menu.empty(), frame.ex_style, dpi);
     return {bounds.right - bounds.left, bounds.bottom - bounds.top};
 }
 
@@ -196,6 +184,18 @@ LRESULT CALLBACK Window::procedure(HWND window, UINT message, WPARAM w, LPARAM l
     if (destroyed) destroyed();
     if (last) event_dispatch::end_program();
     return result;
+}
+
+void window_not_made(const std::string& title) {
+    const DWORD error = GetLastError();
+    wchar_t* reason = nullptr;
+    FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&reason), 0, nullptr);
+    std::string text = app::title() + " no puede abrir la ventana «" + title + "».";
+    if (reason) text += "\n\n" + utf8(reason);
+    show_message(nullptr, text, MB_ICONERROR);
+    ExitProcess(1);
 }
 
 bool is_program_window(HWND window) {

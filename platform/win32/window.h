@@ -3,9 +3,11 @@
 #include <windows.h>
 
 #include <functional>
+#include <span>
 #include <string>
 
 #include "platform/types/colour_value.h"
+#include "platform/types/stored_layout.h"
 
 namespace trelumo {
 
@@ -20,15 +22,8 @@ public:
     Window& operator=(const Window&) = delete;
     virtual ~Window();
 
-    HWND hwnd() const { return hwnd_; }
-
-    /// Shows the window, brings it to the front and activates it.
-    void show();
-
-    /// Called once the window is gone (destroyed or closed); the object may be deleted in it.
-    void on_destroyed(std::function<void()> callback) { destroyed_ = std::move(callback); }
-
-protected:
+    /// What a window is made as: its window class and styles, its client area's size, its own
+    /// colour and its menu.
     struct Frame {
         const wchar_t* class_name;
         DWORD style;
@@ -36,10 +31,19 @@ protected:
         int client_width;  // twips
         int client_height;
         ColourValue background;
-        const wchar_t* menu = nullptr;  // a menu resource of the program
+        std::span<const MenuItemLayout> menu{};
         bool keeps_program_running = true;
     };
 
+    HWND hwnd() const { return hwnd_; }
+
+    /// Shows the window, brings it to the front and activates it.
+    virtual void show();
+
+    /// Called once the window is gone (destroyed or closed); the object may be deleted in it.
+    void on_destroyed(std::function<void()> callback) { destroyed_ = std::move(callback); }
+
+protected:
     Window() = default;
 
     /// Makes the window, hidden, sized for the DPI of the monitor it is made on, in the middle of
@@ -68,6 +72,10 @@ private:
     Frame frame_{};
     std::function<void()> destroyed_;
 };
+
+/// Says in a message box that the program cannot open a window, or a control of it, and ends the
+/// program with exit status 1.
+[[noreturn]] void window_not_made(const std::string& title);
 
 /// Whether a window is one of the program's (where TAB and Shift+TAB move between controls).
 bool is_program_window(HWND window);

@@ -1,6 +1,8 @@
-"""Amounts with up to 40 significant digits, written as people write them, typed into either field
-of the program reading them (tests/core/amount_lines.cpp): the field's text after TAB and the other
-field's must be what exact rational arithmetic gives, rounded half away from zero."""
+"""Amounts with up to 40 significant digits, written as people write them (with units, number words,
+duros and céntimos), typed into either field of the program reading them
+(tests/core/amount_lines.cpp): the field's text after TAB and the other field's must be what exact
+rational arithmetic gives, rounded half away from zero."""
+import os
 import random
 import subprocess
 import sys
@@ -8,6 +10,10 @@ from fractions import Fraction
 
 RATE = Fraction(166386, 1000)
 COUNT = 10000
+# What each unit, with the number words before it, makes of the number.
+EURO_UNITS = {"": 1, " €": 1, " EUR": 1, " euros": 1, " mil €": 1000, " céntimos": Fraction(1, 100)}
+PESETA_UNITS = {"": 1, " ptas": 1, " Pts.": 1, " pesetas": 1, " millones de pesetas": 10**6,
+                " duros": 5}
 
 
 def rounded(value, decimals):
@@ -46,12 +52,20 @@ def written(rng, euro):
         Fraction(int(fraction), 10 ** len(fraction)) if fraction else 0
     )
     negative = rng.random() < 0.3
-    text = grouped(integer, rng.choice([".", " ", "\u2009"])) if integer and rng.random() < 0.5 else integer
+    separator = rng.choice([".", " ", "\u2009"]) if integer and rng.random() < 0.5 else ""
+    text = grouped(integer, separator) if separator else integer
     if fraction or not text:
         text += "," + fraction
+    units = EURO_UNITS if euro else PESETA_UNITS
+    unit = rng.choice(list(units))
+    # In the peseta field a comma before exactly three digits sets thousands apart, where the
+    # digits before it could be grouping too, unless a number word follows.
+    groupable = integer and (len(integer) <= 3 or separator in (" ", "\u2009"))
+    if not euro and len(fraction) == 3 and groupable and "millones" not in unit:
+        value = Fraction(int(integer + fraction))
     if negative:
-        text = rng.choice(["-", "\u2212", "- "]) + text
-    unit = rng.choice(["", " €", " EUR", " euros"] if euro else ["", " ptas", " Pts.", " pesetas"])
+        text = rng.choice(["-", "\u2212", "\u2013", "- "]) + text
+    value *= units[unit]
     return text + unit, -value if negative else value
 
 
@@ -59,7 +73,10 @@ def main():
     rng = random.Random(int(sys.argv[2]) if len(sys.argv) > 2 else 1999)
     cases = [(euro, *written(rng, euro)) for euro in (True, False) for _ in range(COUNT)]
     lines = "".join(("E" if euro else "P") + text + "\n" for euro, text, _ in cases)
-    output = subprocess.run([sys.argv[1]], input=lines, capture_output=True, text=True, check=True)
+    # A program built for another machine runs under what TRELUMO_RUNNER names (Node.js).
+    runner = [os.environ["TRELUMO_RUNNER"]] if os.environ.get("TRELUMO_RUNNER") else []
+    output = subprocess.run(runner + [sys.argv[1]], input=lines, capture_output=True, text=True,
+                            check=True)
     failures = 0
     for (euro, text, value), got in zip(cases, output.stdout.splitlines(), strict=True):
         decimals, other = (2, 0) if euro else (0, 2)

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Amounts as people type and paste them: a number begun with its sign or decimal comma, thousands
 # set apart by a space, a decimal point, a sign and a unit typed key by key, an amount pasted with
-# its unit and a line end after or before it, the selection typed over after the menu bar, the
-# About and help windows or another program took the focus and gave it back, ctrl+z after two
-# letters emptied the field, very long pastes, an amount of pesetas pasted with its unit, and a
-# middle-click paste. Each row goes into the euro field, TAB shows its conversion in the peseta
-# field, selected, and Shift+TAB comes back to the euro field, recomputed and selected, ready for
-# the next row.
+# its unit and a line end after or before it, an amount copied with the full stop of its sentence,
+# the selection typed over after the menu bar, the About and help windows or another program took
+# the focus and gave it back, ctrl+z after two letters emptied the field and after more was typed,
+# very long pastes, and a middle-click paste. Each row goes into the euro field, TAB shows its
+# conversion in the peseta field, selected, and Shift+TAB comes back to the euro field, recomputed
+# and selected, ready for the next row. Then pesetas as price tags and words write them, into the
+# peseta field.
 set -euo pipefail
 test_name=amount_input
 source "$(dirname "$0")/lib/e2e.sh"
@@ -58,6 +59,7 @@ inputs=(
   "                     | types  | -€5            | -832    | -5,00"
   "                     | types  | 5 euros        | 832     | 5,00"
   "                     | pastes | ⏎5             | 832     | 5,00"
+  "                     | pastes | 1.000.         | 166.386 | 1.000,00"
   "alt Escape           | types  | 5              | 832     | 5,00"
   "alt+a Escape Escape  | types  | 7              | 1.165   | 7,00"
   "About                | types  | 3              | 499     | 3,00"
@@ -92,6 +94,14 @@ type_text xy
 press ctrl+z
 check_equal "xy typed over 6,00, then ctrl+z: the amount back, selected" 6,00 "$(copy_selection)"
 
+# ctrl+z goes back one change at a time, the emptying included: past the 9, then past the x.
+type_text 45
+type_text x
+type_text 9
+press ctrl+z
+press ctrl+z
+check_equal "45, x, 9 typed, then ctrl+z twice: the field" 45 "$(field_text)"
+
 # A paste longer than an edit control holds unless told otherwise (some 30,000 characters) is
 # taken whole, not cut into another number, and one longer than any amount empties the field at
 # once, so that the next keys are a new amount.
@@ -105,18 +115,32 @@ type_text 2
 press Tab
 check_equal "a megabyte of digits pasted, 2 typed, TAB: the peseta field" 333 "$(copy_selection)"
 
-# Pesetas pasted with their unit into the peseta field: Shift+TAB converts them.
-paste_text "1.000 ptas"
-press shift+Tab
-check_equal "1.000 ptas pasted into the peseta field, Shift+TAB: the euro field" 6,01 \
-    "$(copy_selection)"
+# Pesetas into the peseta field: Shift+TAB converts them, TAB comes back to the peseta field.
+# how  | input                 | euros     | pesetas back
+pesetas_inputs=(
+  "pastes | 1.000 ptas            | 6,01      | 1.000"
+  "types  | Pts.100               | 0,60      | 100"
+  "types  | 2 millones de pesetas | 12.020,24 | 2.000.000"
+)
+for input in "${pesetas_inputs[@]}"; do
+    read_row "$input" how text euros pesetas
+    if [ "$how" = types ]; then
+        type_text "$text"
+    else
+        paste_text "$text"
+    fi
+    press shift+Tab
+    check_equal "$text ${how%s}d into the peseta field, Shift+TAB: the euro field" "$euros" \
+        "$(copy_selection)"
+    press Tab
+    check_equal "TAB: the peseta field, selected" "$pesetas" "$(copy_selection)"
+done
 
 # A middle click pastes the primary selection into the euro field, which the click enters from
 # the peseta field: the amount replaces the field's text, selected by its GotFocus. The primary
 # selection is X11's, and Wayland's too: Windows has none, and its edit controls paste nothing on
 # a middle click.
 if [ "$program_platform" != wine ]; then
-    press Tab
     shot="$E2E_OUTPUT/amount_input.png"
     screenshot "$main_window" "$shot"
     find_client_top "$shot"

@@ -17,6 +17,7 @@ namespace trelumo::fuzz {
 
 struct AmountInput {
     Separators separators;
+    bool separators_of_a_locale = false;  // or a pair taken from the input
     bool is_value = false;
     double value = 0.0;
     std::string_view text;
@@ -32,14 +33,15 @@ inline const Separators locale_separators[] = {
 };
 
 // A separator as a locale could have it: one to nine bytes (three UTF-16 units at most), without
-// digits, signs, blanks or dashes.
+// digits, signs, blanks, dashes or invisible marks.
 inline bool usable_separator(std::string_view separator) {
     if (separator.empty() || separator.size() > 9) return false;
     for (const char c : separator) {
         if ((c >= '0' && c <= '9') || c == '+' || c == '-' || c == ' ' || c == '\t') return false;
     }
     for (const std::string_view taken :
-         {"\u00A0", "\u202F", "\u2009", "\u2007", "\uFEFF", "\u2212", "\u2013"}) {
+         {"\u00A0", "\u202F", "\u2009", "\u2007", "\uFEFF", "\u2212", "\u2013", "\u2012", "\u200B",
+          "\u200E", "\u200F", "\u2060", "\u00AD"}) {
         if (separator.find(taken) != separator.npos) return false;
     }
     return true;
@@ -58,6 +60,7 @@ inline std::optional<AmountInput> read_amount_input(const std::uint8_t* data, st
     const unsigned choice = data[0] & 7;
     if (choice < std::size(locale_separators)) {
         input.separators = locale_separators[choice];
+        input.separators_of_a_locale = true;
     } else {
         const std::size_t decimal_end = rest.find('\0');
         const std::size_t group_end = rest.find('\0', decimal_end + 1);

@@ -2,9 +2,12 @@
 // Properties: a text that is not numeric, nor an amount with its unit, raises the type-mismatch
 // error and is never converted; an amount with its unit is tidied into a numeric text; a
 // numeric text raises nothing but the overflow error, and only when the result exceeds the range of
-// a double; every result is numeric and is the converted value rounded to its pattern; a sentence
-// is the text, its piece, the conversion and the closing piece; a euro amount converted to pesetas
-// and back comes back unchanged, however large; an amount is the beginning of an amount.
+// a double; every result is numeric and is the converted value rounded to its pattern (the peseta
+// field reading a decimal separator before exactly three digits as grouping); a sentence is the
+// text, its piece, the conversion and the closing piece; a euro amount converted to pesetas and
+// back comes back unchanged, however large; a text that is an amount of both currencies is the
+// same amount in both; an amount is the beginning of an amount, and so is every text on the way
+// when it is typed key by key.
 #include <cfloat>
 #include <cmath>
 #include <cstddef>
@@ -46,7 +49,10 @@ void check_not_numeric(const Conversion& conversion, const Separators& separator
                        std::string_view text) {
     const bool euro = conversion.is_euro_text(text);
     const bool pts = conversion.is_pts_text(text);
-    require(!(euro && pts), "no text is an amount of both currencies", text);
+    require(!(euro && pts) ||
+                conversion.amount(Currency::euro, text) == conversion.amount(Currency::pts, text),
+            "a text that is an amount of both currencies, without a unit, is the same amount",
+            text);
     for (const auto& [operation, reads_euros] : {
              std::pair(std::function([&] { return conversion.pts_from_euro_text(text); }), true),
              std::pair(std::function([&] { return conversion.euro_from_pts_text(text); }), false),
@@ -95,9 +101,21 @@ void check_numeric(const Conversion& conversion, const Separators& separators,
     require(!fits || pts.error == 0, "euros to pesetas raises nothing when the product fits", text);
     if (pts.text) check_converted(separators, text, *pts.text, value * rate, 0);
 
+    // The peseta field reads the number, or where its decimal separator parts off exactly three
+    // digits, the thousands it sets apart.
+    const Amount number = *read_amount(text, separators);
+    Amount::DigitRoom room;
+    const Amount as_thousands(number.negative(), number.digits(room), 0);
+    const std::string as_pesetas = conversion.reformat_pts_text(text);
+    const bool thousands = as_pesetas != format_amount(number.rounded(0), pts_pattern, separators);
+    require(!thousands || (number.scale() == 3 &&
+                           as_pesetas == format_amount(as_thousands, pts_pattern, separators)),
+            "the peseta field reads the number, or three decimals as thousands", text, as_pesetas);
+    const double pts_value = thousands ? value * 1000 : value;
+
     const Outcome euro = outcome_of([&] { return conversion.euro_from_pts_text(text); });
     require(euro.error == 0, "pesetas to euros raises nothing", text);
-    check_converted(separators, text, *euro.text, value / rate, 2);
+    check_converted(separators, text, *euro.text, pts_value / rate, 2);
 
     const Outcome euro_sentence = outcome_of([&] { return conversion.euro_sentence(text); });
     require(euro_sentence.error == pts.error, "the euro sentence fails as its conversion", text);
@@ -127,6 +145,18 @@ void check_numeric(const Conversion& conversion, const Separators& separators,
     }
 }
 
+// Typed key by key, every text on the way to an amount is kept: so typing and pasting agree. A
+// key types one character: the text is cut where a character begins.
+void check_typed(const Conversion& conversion, Currency currency, std::string_view text) {
+    if (text.size() > 64) return;
+    for (std::size_t end = 1; end < text.size(); ++end) {
+        if ((static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) continue;
+        require(conversion.is_beginning(currency, text.substr(0, end)),
+                "every text on the way to an amount typed is the beginning of an amount", text,
+                text.substr(0, end));
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -137,9 +167,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(conversion.zero_euro_text() == "0" + separators.decimal + "00" &&
                 conversion.zero_pts_text() == "0",
             "the zero texts", conversion.zero_euro_text(), conversion.zero_pts_text());
-    require(!conversion.is_euro_text(input->text) ||
-                conversion.is_beginning(Currency::euro, input->text),
-            "an amount is the beginning of an amount", input->text);
+    for (const Currency currency : {Currency::euro, Currency::pts}) {
+        if (!conversion.amount(currency, input->text)) continue;
+        require(conversion.is_beginning(currency, input->text),
+                "an amount is the beginning of an amount", input->text);
+        if (input->separators_of_a_locale) check_typed(conversion, currency, input->text);
+    }
     if (is_numeric(input->text, separators)) {
         check_numeric(conversion, separators, input->text);
     } else {

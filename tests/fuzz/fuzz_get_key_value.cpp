@@ -27,6 +27,7 @@ using namespace trelumo::registry;
 using fuzz::require;
 
 constexpr std::size_t longest_data = 1100;  // past the reader's 1024 bytes
+constexpr ValueType multi_sz = 7;           // a sequence of strings: no text of the reader's
 
 // The bytes that an "&h" text stands for: two upper-case hexadecimal digits a byte, the last byte
 // first. Nothing when the text is not of that form.
@@ -60,11 +61,10 @@ void fill(FuzzedDataProvider& input, Setting& setting) {
     std::vector<std::string> names;
     for (int i = input.ConsumeIntegralInRange(0, 3); i > 0; --i) {
         names.push_back(input.ConsumeRandomLengthString(12));
-        const ValueType type =
-            input.ConsumeBool()
-                ? input.PickValueInArray({value_none, value_sz, value_expand_sz, value_binary,
-                                          value_dword, value_multi_sz})
-                : input.ConsumeIntegral<ValueType>();
+        const ValueType type = input.ConsumeBool()
+                                   ? input.PickValueInArray({value_none, value_sz, value_expand_sz,
+                                                             value_binary, value_dword, multi_sz})
+                                   : input.ConsumeIntegral<ValueType>();
         const std::size_t length = input.ConsumeIntegralInRange<std::size_t>(0, longest_data);
         const char filler = input.ConsumeIntegral<char>();
         std::string bytes = input.ConsumeBytesAsString(length);

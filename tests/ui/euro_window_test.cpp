@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTextBrowser>
 #include <algorithm>
+#include <cstdlib>
 
 #include "gui_fixture.h"
 #include "platform/qt/help.h"
@@ -246,15 +247,51 @@ private slots:
         QCOMPARE(text_pts()->text(), QStringLiteral("-874"));
     }
 
-    void undo_brings_back_the_text_before_a_run_of_emptyings() {
-        type(QStringLiteral("12"));
-        type(QStringLiteral("a"));
-        type(QStringLiteral("b"));
-        QCOMPARE(text_euro()->text(), QString());
-        QTest::keyClick(text_euro(), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(text_euro()->text(), QStringLiteral("12"));
-        type(QStringLiteral("3"));
-        QCOMPARE(text_euro()->text(), QStringLiteral("123"));
+    // State: the euro field entered, 0,00 selected. Action: keys, "^z" for ctrl+z and "^Z" for
+    // ctrl+shift+z (redo), TAB and BACKTAB. Expected: the euro field's text and its caret, or its
+    // selection from the caret's other end.
+    void undo_goes_back_one_change_at_a_time_data() {
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("anchor");
+        QTest::addColumn<int>("caret");
+        const auto keys = [](const char* list) {
+            return QString::fromLatin1(list).split(QLatin1Char(' '));
+        };
+        QTest::newRow("a run of emptyings, then more typed")
+            << keys("12 a b ^z 3") << QStringLiteral("123") << 3 << 3;
+        QTest::newRow("typed after an emptying")
+            << keys("4 5 x 9 ^z ^z") << QStringLiteral("45") << 2 << 2;
+        QTest::newRow("back to the text the focus came in to, and no further")
+            << keys("4 x 9 ^z ^z ^z ^z ^z") << QStringLiteral("0,00") << 0 << 4;
+        QTest::newRow("redo after undo")
+            << keys("4 5 x ^z ^z ^Z") << QStringLiteral("45") << 2 << 2;
+        QTest::newRow("the same text written again as the focus came back")
+            << keys("1,00 TAB BACKTAB ^z") << QStringLiteral("1,00") << 0 << 4;
+    }
+
+    void undo_goes_back_one_change_at_a_time() {
+        QFETCH(QStringList, keys);
+        QFETCH(QString, field);
+        QFETCH(int, anchor);
+        QFETCH(int, caret);
+        for (const QString& key : keys) {
+            if (key == QStringLiteral("^z")) {
+                QTest::keyClick(text_euro(), Qt::Key_Z, Qt::ControlModifier);
+            } else if (key == QStringLiteral("^Z")) {
+                QTest::keyClick(text_euro(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+            } else if (key == QStringLiteral("TAB")) {
+                tab();
+            } else if (key == QStringLiteral("BACKTAB")) {
+                key_to_focus(Qt::Key_Backtab, Qt::ShiftModifier);
+            } else {
+                type(key);
+            }
+        }
+        QCOMPARE(text_euro()->text(), field);
+        QCOMPARE(text_euro()->cursorPosition(), caret);
+        const int selected = text_euro()->selectedText().size();
+        QCOMPARE(selected, std::abs(caret - anchor));
     }
 
     // State: a dark theme whose tooltip colour is light, as GNOME's dark style has it. Action: an

@@ -1,29 +1,32 @@
 #include "ui/about/about_window.h"
 
 #include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
 
 #include "platform/qt/application_object.h"
 #include "platform/qt/form.h"
+#include "platform/qt/qt_text.h"
 #include "platform/qt/theme_colours.h"
 #include "platform/qt/window_placement.h"
 #include "platform/runtime/event_dispatch.h"
-#include "platform/runtime/program_texts.h"
+#include "ui/about/frmabout_layout.h"
 #include "ui/about/get_key_value.h"
-#include "ui_frmabout.h"
+
+namespace frmAbout = trelumo::frmAbout;
+using trelumo::qt_text;
 
 AboutWindow::AboutWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint),
-      ui_(std::make_unique<Ui::frmAbout>()) {
-    ui_->setupUi(this);
+                          Qt::WindowCloseButtonHint) {
+    layout_.emplace(frmAbout::layout, this);
     // Painted in the face of dialogs, the window's ground; the texts coloured in its stored
     // layout keep their colours where they read on it.
-    new trelumo::ThemeColours(this, trelumo::button_face_colour);
-    layout_.emplace(this, size());
+    new trelumo::ThemeColours(this, frmAbout::layout.back_colour, *layout_);
     setFixedSize(layout_->lay_out());
     setAttribute(Qt::WA_QuitOnClose, true);
-    connect(ui_->cmdOK, &QPushButton::clicked, this,
+    connect(layout_->control<QPushButton>(frmAbout::cmdOK), &QPushButton::clicked, this,
             [this] { trelumo::event_dispatch::run([this] { cmdOK_Click(); }); });
     trelumo::centre_on_screen(this);
 }
@@ -32,10 +35,16 @@ AboutWindow::~AboutWindow() = default;
 
 void AboutWindow::Form_Load() {
     using namespace trelumo;
-    setWindowTitle(QString::fromStdString(texts::about_title(app::title().toStdString())));
-    ui_->lblVersion->setText(
-        QString::fromStdString(texts::version_line(app::major(), app::minor(), app::revision())));
-    ui_->lblTitle->setText(app::title());
+    frmAbout::Form_Load(*this,
+                        {app::title().toStdString(), app::major(), app::minor(), app::revision()});
+}
+
+void AboutWindow::set_title(std::string_view title) {
+    setWindowTitle(qt_text(title));
+}
+
+void AboutWindow::set_caption(int control, std::string_view caption) {
+    layout_->control<QLabel>(control)->setText(qt_text(caption));
 }
 
 void AboutWindow::cmdOK_Click() {
@@ -48,6 +57,7 @@ bool AboutWindow::GetKeyValue(const trelumo::registry::KeyHandle& KeyRoot,
     return trelumo::GetKeyValue(KeyRoot, KeyName, SubKeyRef, KeyVal);
 }
 
+// Esc: the window's cancel button is pressed.
 void AboutWindow::reject() {
     trelumo::event_dispatch::run([this] { cmdOK_Click(); });
 }

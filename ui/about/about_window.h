@@ -1,20 +1,17 @@
 #pragma once
 
 #include <QDialog>
-#include <memory>
 #include <optional>
 #include <string>
 
 #include "platform/qt/stored_layout.h"
 #include "platform/registry/registry.h"
+#include "ui/about/frmabout_form.h"
 
-namespace Ui {
-class frmAbout;
-}
-
-/// The About window, `frmAbout`: the program's icon, title, version and credits. Modeless; its
-/// OK button, Enter, Esc and the close control all unload it.
-class AboutWindow : public QDialog {
+/// The About window, `frmAbout`: the program's icon, title, version and credits, made from its
+/// stored layout (frmabout_layout.h). Modeless; its OK button, Enter, Esc and the close control
+/// all unload it.
+class AboutWindow : public QDialog, private trelumo::frmAbout::AboutView {
     Q_OBJECT
 
 public:
@@ -35,6 +32,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    std::unique_ptr<Ui::frmAbout> ui_;
+    void set_title(std::string_view title) override;
+    void set_caption(int control, std::string_view caption) override;
+
     std::optional<trelumo::StoredLayout> layout_;
 };

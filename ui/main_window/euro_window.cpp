@@ -1,51 +1,43 @@
 #include "ui/main_window/euro_window.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenuBar>
 #include <QShowEvent>
 
+#include "platform/qt/accessible_control.h"
 #include "platform/qt/amount_edit.h"
 #include "platform/qt/application_object.h"
 #include "platform/qt/form.h"
 #include "platform/qt/keystrokes.h"
+#include "platform/qt/qt_text.h"
 #include "platform/qt/stored_layout.h"
 #include "platform/qt/theme_colours.h"
 #include "platform/qt/window_placement.h"
-#include "platform/runtime/application.h"
 #include "platform/runtime/event_dispatch.h"
-#include "platform/runtime/program_texts.h"
 #include "ui/about/about_window.h"
-#include "ui_euro.h"
+#include "ui/main_window/euro_form.h"
+#include "ui/main_window/euro_layout.h"
 
+using trelumo::AmountEdit;
 using trelumo::AmountField;
+using trelumo::AnnouncedLabel;
+using trelumo::qt_text;
 using trelumo::event_dispatch::run;
-
-namespace {
-
-constexpr trelumo::ColourValue window_background = trelumo::scroll_bar_colour;
-constexpr trelumo::ColourValue result_background = trelumo::window_colour;
-
-QString qt_text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
+namespace euro = trelumo::euro;
 
 EuroWindow::EuroWindow(const trelumo::Separators& separators, QWidget* parent)
-    : QMainWindow(parent),
-      ui_(std::make_unique<Ui::euro>()),
-      conversion_(separators),
-      fields_(*this, conversion_) {
-    ui_->setupUi(this);
-    theme_colours_ = new trelumo::ThemeColours(this, window_background);
-    layout_.emplace(ui_->centralwidget, ui_->centralwidget->baseSize());
+    : QMainWindow(parent), conversion_(separators), fields_(*this, conversion_) {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("centralwidget"));
+    layout_.emplace(euro::layout, client);
+    setCentralWidget(client);
+    menu_ = trelumo::make_menu(euro::layout.menu, menuBar(), this);
+    theme_colours_ = new trelumo::ThemeColours(this, euro::layout.back_colour, *layout_);
     fit_to_layout();
-    theme_colours_->set_background(this, QPalette::Window, window_background);
+    theme_colours_->set_background(this, QPalette::Window, euro::layout.back_colour);
     setAutoFillBackground(true);
-    ui_->result->setBackgroundRole(QPalette::Base);
-    theme_colours_->set_background(ui_->result, QPalette::Base, result_background);
-    ui_->fdcha->setAccessibleName(qt_text(trelumo::texts::euros_to_pesetas));
-    ui_->fizq->setAccessibleName(qt_text(trelumo::texts::pesetas_to_euros));
-    for (AmountEdit* edit : {ui_->text_euro, ui_->text_pts})
+    for (AmountEdit* edit : {field(AmountField::euro), field(AmountField::pts)})
         edit->set_decimal_separator(qt_text(separators.decimal));
     connect_events();
     trelumo::centre_on_screen(this);
@@ -55,18 +47,23 @@ EuroWindow::EuroWindow(const trelumo::Separators& separators, QWidget* parent)
 EuroWindow::~EuroWindow() = default;
 
 void EuroWindow::connect_events() {
-    connect(ui_->salir, &QAction::triggered, this, [this] { run([this] { salir_Click(); }); });
-    connect(ui_->temas, &QAction::triggered, this, [this] { run([this] { temas_Click(); }); });
-    connect(ui_->acerca, &QAction::triggered, this, [this] { run([this] { acerca_Click(); }); });
+    connect(menu_[euro::salir], &QAction::triggered, this,
+            [this] { run([this] { salir_Click(); }); });
+    connect(menu_[euro::temas], &QAction::triggered, this,
+            [this] { run([this] { temas_Click(); }); });
+    connect(menu_[euro::acerca], &QAction::triggered, this,
+            [this] { run([this] { acerca_Click(); }); });
 
-    connect(ui_->text_euro, &QLineEdit::textChanged, this,
+    AmountEdit* text_euro = field(AmountField::euro);
+    AmountEdit* text_pts = field(AmountField::pts);
+    connect(text_euro, &QLineEdit::textChanged, this,
             [this] { run([this] { fields_.text_euro_Change(); }); });
-    connect(ui_->text_pts, &QLineEdit::textChanged, this,
+    connect(text_pts, &QLineEdit::textChanged, this,
             [this] { run([this] { fields_.text_pts_Change(); }); });
-    focus_events_.watch(ui_->text_euro, {[this] { fields_.text_euro_GotFocus(); },
-                                         [this] { fields_.text_euro_LostFocus(); }});
-    focus_events_.watch(ui_->text_pts, {[this] { fields_.text_pts_GotFocus(); },
-                                        [this] { fields_.text_pts_LostFocus(); }});
+    focus_events_.watch(text_euro, {[this] { fields_.text_euro_GotFocus(); },
+                                    [this] { fields_.text_euro_LostFocus(); }});
+    focus_events_.watch(text_pts, {[this] { fields_.text_pts_GotFocus(); },
+                                   [this] { fields_.text_pts_LostFocus(); }});
 }
 
 void EuroWindow::fit_to_layout() {
@@ -82,13 +79,11 @@ void EuroWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shown_before_ || event->spontaneous()) return;
     shown_before_ = true;
-    focus_events_.start_in(ui_->text_euro);
+    focus_events_.start_in(field(AmountField::euro));
 }
 
 void EuroWindow::Form_Load() {
-    trelumo::app::set_help_file(trelumo::texts::help_file);
-    set_text(AmountField::euro, trelumo::texts::euro_at_start);
-    set_text(AmountField::pts, trelumo::texts::pts_at_start);
+    euro::Form_Load(*this);
 }
 
 void EuroWindow::salir_Click() {
@@ -104,7 +99,8 @@ void EuroWindow::acerca_Click() {
 }
 
 AmountEdit* EuroWindow::field(AmountField which) const {
-    return which == AmountField::euro ? ui_->text_euro : ui_->text_pts;
+    return layout_->control<AmountEdit>(which == AmountField::euro ? euro::text_euro
+                                                                   : euro::text_pts);
 }
 
 std::string EuroWindow::text(AmountField which) const {
@@ -112,7 +108,7 @@ std::string EuroWindow::text(AmountField which) const {
 }
 
 void EuroWindow::set_text(AmountField which, std::string_view text) {
-    field(which)->setText(qt_text(text));
+    field(which)->set_text(qt_text(text));
 }
 
 void EuroWindow::set_background(AmountField which, trelumo::ColourValue colour) {
@@ -130,9 +126,9 @@ void EuroWindow::set_selection_length(AmountField which, int length) {
 }
 
 void EuroWindow::set_result_caption(std::string_view caption) {
-    ui_->result->state(qt_text(caption));
+    layout_->control<AnnouncedLabel>(euro::result)->state(qt_text(caption));
 }
 
 void EuroWindow::set_arrow_visible(trelumo::Arrow arrow, bool visible) {
-    (arrow == trelumo::Arrow::left ? ui_->fizq : ui_->fdcha)->setVisible(visible);
+    (*layout_)[arrow == trelumo::Arrow::left ? euro::fizq : euro::fdcha]->setVisible(visible);
 }

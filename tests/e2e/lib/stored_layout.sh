@@ -1,30 +1,15 @@
 # shellcheck shell=bash
-# The places of the windows' controls in their stored layouts: left, top, width and height in
-# twips from the client area's top-left corner, 15 twips to the pixel.
-
-# Main window, client area 5775 x 1815.
-main_client=(5775 1815)
-Label1=(240 360 855 255)
-Label2=(3360 360 855 255)
-text_euro=(240 600 1575 285)
-text_pts=(3360 600 1575 285)
-Label3=(1920 600 735 255)
-Label4=(5040 600 495 255)
-result=(120 1320 5535 255)
-result_inside=(150 1350 5475 195)  # within its 2-pixel sunken border
-fizq=(2640 480 480 480)
-fdcha=(2760 480 480 480)
-both_arrows=(2640 480 600 480)
-
-# About window, client area 3495 x 2520.
-about_client=(3495 2520)
-cmdOK=(1080 2040 1335 375)
-picIcon=(480 240 540 540)
-lblDescription=(480 1125 1845 210)
-lblDisclaimer=(480 1440 735 345)
-lblTitle=(1320 240 1605 240)
-lblVersion=(1320 540 1245 225)
-Line1=(120 1920 3240 0)
+# The places of the windows' controls in their stored layouts, as layout_table (beside the screen
+# probe) prints them from the windows' own tables: left, top, width and height in twips from the
+# client area's top-left corner, 15 twips to the pixel; main_client and about_client, each
+# window's client area.
+layout_table="$(dirname "${SCREEN_PROBE:?SCREEN_PROBE names the screen_probe program}")/layout_table"
+layouts=$("$layout_table") || { echo "no stored layouts from $layout_table" >&2; exit 1; }
+eval "$layouts"
+unset layouts
+# The result within its 2-pixel sunken border; the place of both arrows.
+result_inside=($((result[0] + 30)) $((result[1] + 30)) $((result[2] - 60)) $((result[3] - 60)))
+both_arrows=("${fizq[0]}" "${fizq[1]}" $((fdcha[0] + fdcha[2] - fizq[0])) "${fizq[3]}")
 
 # The colours the fields are drawn in: the tooltip yellow of a field with the focus (Qt's, or
 # Windows' system colour COLOR_INFOBK, as the tests' Wine prefix sets it).

@@ -7,11 +7,6 @@
 namespace trelumo {
 namespace {
 
-TEST(ProgramTexts, VersionLineIsTheNumbersInDecimalWithoutLeadingZeros) {
-    EXPECT_EQ(texts::version_line(1, 0, 0), "Versión 1.0.0");
-    EXPECT_EQ(texts::version_line(2, 10, 300), "Versión 2.10.300");
-}
-
 struct HelpCase {
     const char* name;
     const char* help_file;
@@ -28,7 +23,7 @@ TEST_P(HelpDocumentName, IsTheFileNamesStemInLowerCaseAsHtml) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, HelpDocumentName,
-    testing::Values(HelpCase{"TheProgramsOwn", texts::help_file, "trelumo.html"},
+    testing::Values(HelpCase{"TheProgramsOwn", "TRELUMO.HLP", "trelumo.html"},
                     HelpCase{"InAFolder", "C:\\Ayuda\\Otro.HLP", "otro.html"},
                     HelpCase{"InAUnixFolder", "/usr/share/otro.hlp", "otro.html"},
                     HelpCase{"OnADrive", "D:TRELUMO.HLP", "trelumo.html"},

@@ -7,11 +7,11 @@
 
 #include <string>
 
-#include "platform/win32/layout.h"
+#include "platform/win32/stored_layout.h"
 #include "platform/win32/wide_text.h"
 #include "test_window.h"
 #include "tests/support/table_row.h"
-#include "ui/main_window/win32/euro_layout.h"
+#include "ui/main_window/euro_layout.h"
 
 namespace trelumo {
 namespace {
@@ -55,19 +55,18 @@ class ReaderTextTest : public testing::TestWithParam<ReaderCase> {};
 TEST_P(ReaderTextTest, IsTheControls) {
     CoInitialize(nullptr);
     testing_win32::TestWindow window;
-    Controls controls;
-    controls.create(window.hwnd(), euro_layout::controls, USER_DEFAULT_SCREEN_DPI);
-    EXPECT_EQ(reader_text(controls[GetParam().control]), GetParam().heard);
+    StoredLayout layout;
+    layout.create(window.hwnd(), euro::layout, USER_DEFAULT_SCREEN_DPI);
+    EXPECT_EQ(reader_text(layout[GetParam().control]), GetParam().heard);
     CoUninitialize();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ReaderTextTest,
-    testing::Values(
-        ReaderCase{"euros", euro_layout::text_euro, "Euros | Introduzca valor y pulse TAB"},
-        ReaderCase{"pesetas", euro_layout::text_pts, "Pesetas | Introduzca valor y pulse TAB"},
-        ReaderCase{"arrow_right", euro_layout::fdcha, "de euros a pesetas | "},
-        ReaderCase{"arrow_left", euro_layout::fizq, "de pesetas a euros | "}),
+    testing::Values(ReaderCase{"euros", euro::text_euro, "Euros | Introduzca valor y pulse TAB"},
+                    ReaderCase{"pesetas", euro::text_pts, "Pesetas | Introduzca valor y pulse TAB"},
+                    ReaderCase{"arrow_right", euro::fdcha, "de euros a pesetas | "},
+                    ReaderCase{"arrow_left", euro::fizq, "de pesetas a euros | "}),
     table::RowName());
 
 }  // namespace

@@ -1,8 +1,8 @@
 // An amount field on a Windows edit control: Change raised once for each real change of its text,
 // synchronously, whatever the edit control notifies; the keypad's decimal key types the locale's
 // decimal separator; a paste puts in the clipboard's whole text, or empties the field when it is
-// longer than any amount; ctrl+z brings back what the program emptied; the selection survives the
-// window losing the focus to another and getting it back.
+// longer than any amount; ctrl+z goes back one change at a time, what the program emptied included;
+// the selection survives the window losing the focus to another and getting it back.
 #include "platform/win32/amount_edit.h"
 
 #include <gtest/gtest.h>
@@ -165,8 +165,24 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(UndoCase{"letter_over_the_selection", "5,00", 0, 4, L"x", 0, "5,00", 0, 4},
                     UndoCase{"letter_at_the_caret", "12", 1, 1, L"a", 0, "12", 1, 1},
                     UndoCase{"two_letters_in_a_row", "12", 2, 2, L"ab", 0, "12", 2, 2},
-                    UndoCase{"deleted_by_the_user", "5", 0, 1, L"", VK_DELETE, "5", 0, 1}),
+                    UndoCase{"deleted_by_the_user", "5", 0, 1, L"", VK_DELETE, "5", 0, 1},
+                    // ctrl+z twice: the 9, then the emptying the x brought.
+                    UndoCase{"typed_after_an_emptying", "0,00", 0, 4, L"45x9\x1A", 0, "45", 2, 2},
+                    UndoCase{"back_to_the_text_the_focus_came_in_to_and_no_further", "0,00", 0, 4,
+                             L"4x9\x1A\x1A\x1A\x1A", 0, "0,00", 0, 4},
+                    // ctrl+z twice, ctrl+y: 45 again, then ctrl+z: 4.
+                    UndoCase{"undo_after_redo", "0,00", 0, 4, L"45x\x1A\x1A\x19", 0, "4", 1, 1}),
     trelumo::table::RowName());
+
+TEST(Undo, BeginsWhereTheProgramWritesTheText) {
+    TestWindow window;
+    window.first.set_text("1");
+    SendMessageW(window.first.hwnd(), EM_SETSEL, 1, 1);
+    SendMessageW(window.first.hwnd(), WM_CHAR, L'2', 1);
+    window.first.set_text("12");  // the same text, as GotFocus writes it
+    SendMessageW(window.first.hwnd(), WM_CHAR, 0x1A, 1);
+    EXPECT_EQ(window.first.text(), "12");
+}
 
 struct AwayCase {
     const char* name;

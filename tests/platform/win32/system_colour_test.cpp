@@ -9,7 +9,7 @@
 #include <array>
 #include <span>
 
-#include "platform/win32/layout.h"
+#include "platform/win32/stored_layout.h"
 #include "test_window.h"
 #include "tests/support/table_row.h"
 
@@ -93,16 +93,16 @@ TEST_P(TextColourTest, IsTheOneMadeForTheBackgroundUnlessItsOwnReads) {
     const ContrastScheme scheme;
     testing_win32::TestWindow window;
     ControlLayout layout{};
-    layout.id = 7;
     layout.kind = GetParam().kind;
     layout.width = 600;
     layout.height = 300;
     layout.fore_colour = GetParam().fore_colour;
-    Controls controls;
-    controls.create(window.hwnd(), std::span(&layout, 1), USER_DEFAULT_SCREEN_DPI);
-    if (GetParam().back_colour != no_colour) controls.set_back_colour(7, GetParam().back_colour);
+    const WindowLayout window_layout{.controls = std::span(&layout, 1)};
+    StoredLayout controls;
+    controls.create(window.hwnd(), window_layout, USER_DEFAULT_SCREEN_DPI);
+    if (GetParam().back_colour != no_colour) controls.set_back_colour(0, GetParam().back_colour);
     const HDC dc = CreateCompatibleDC(nullptr);
-    controls.colours(controls[7], dc, scroll_bar_colour);
+    controls.colours(controls[0], dc, scroll_bar_colour);
     EXPECT_EQ(GetTextColor(dc), colour_of(GetParam().text));
     DeleteDC(dc);
 }

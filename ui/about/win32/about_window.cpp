@@ -3,24 +3,20 @@
 #include <string>
 
 #include "platform/runtime/event_dispatch.h"
-#include "platform/runtime/program_texts.h"
 #include "platform/win32/application_object.h"
 #include "platform/win32/form.h"
+#include "platform/win32/line_drawing.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_placement.h"
+#include "ui/about/frmabout_layout.h"
 #include "ui/about/get_key_value.h"
-#include "ui/about/win32/frmabout_layout.h"
+
+namespace frmAbout = trelumo::frmAbout;
 
 AboutWindow::AboutWindow() {
-    create({.class_name = L"TrelumoAbout",
-            .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
-            .ex_style = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
-            .client_width = frmabout_layout::client_width,
-            .client_height = frmabout_layout::client_height,
-            .background = frmabout_layout::back_colour},
-           frmabout_layout::title);
-    controls_.create(hwnd(), frmabout_layout::controls, dpi());
-    controls_.stack(frmabout_layout::reading_order);
+    create(trelumo::frame_of(frmAbout::layout, L"TrelumoAbout"),
+           std::string(frmAbout::layout.title));
+    layout_.create(hwnd(), frmAbout::layout, dpi());
     trelumo::centre_on_screen(hwnd());
 }
 
@@ -28,10 +24,15 @@ AboutWindow::~AboutWindow() = default;
 
 void AboutWindow::Form_Load() {
     using namespace trelumo;
-    SetWindowTextW(hwnd(), wide(texts::about_title(app::title())).c_str());
-    SetWindowTextW(controls_[frmabout_layout::lblVersion],
-                   wide(texts::version_line(app::major(), app::minor(), app::revision())).c_str());
-    SetWindowTextW(controls_[frmabout_layout::lblTitle], wide(app::title()).c_str());
+    frmAbout::Form_Load(*this, {app::title(), app::major(), app::minor(), app::revision()});
+}
+
+void AboutWindow::set_title(std::string_view title) {
+    SetWindowTextW(hwnd(), trelumo::wide(title).c_str());
+}
+
+void AboutWindow::set_caption(int control, std::string_view caption) {
+    SetWindowTextW(layout_[control], trelumo::wide(caption).c_str());
 }
 
 void AboutWindow::cmdOK_Click() {
@@ -48,7 +49,7 @@ LRESULT AboutWindow::handle_message(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
         case WM_COMMAND:
             // The button, Enter (the default button) and Esc (the cancel button).
-            if (LOWORD(w) == IDOK || LOWORD(w) == IDCANCEL)
+            if (layout_.control_of_command(w) == frmAbout::cmdOK)
                 trelumo::event_dispatch::run([this] { cmdOK_Click(); });
             return 0;
         case WM_CLOSE:
@@ -57,18 +58,15 @@ LRESULT AboutWindow::handle_message(UINT message, WPARAM w, LPARAM l) {
         case WM_PAINT: {
             PAINTSTRUCT paint;
             const HDC dc = BeginPaint(hwnd(), &paint);
-            trelumo::draw_lines(dc, frmabout_layout::lines, controls_.scale());
+            trelumo::draw_lines(dc, frmAbout::layout.lines, layout_.scale());
             EndPaint(hwnd(), &paint);
             return 0;
         }
-        case WM_SETCURSOR:
-            controls_.make_tooltips(reinterpret_cast<HWND>(w));
-            break;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             if (const HBRUSH brush =
-                    controls_.colours(reinterpret_cast<HWND>(l), reinterpret_cast<HDC>(w),
-                                      frmabout_layout::back_colour))
+                    layout_.colours(reinterpret_cast<HWND>(l), reinterpret_cast<HDC>(w),
+                                    frmAbout::layout.back_colour))
                 return reinterpret_cast<LRESULT>(brush);
             break;
         default:
@@ -78,6 +76,6 @@ LRESULT AboutWindow::handle_message(UINT message, WPARAM w, LPARAM l) {
 }
 
 void AboutWindow::layout_changed(UINT dpi) {
-    controls_.lay_out(dpi);
+    layout_.lay_out(dpi);
     InvalidateRect(hwnd(), nullptr, TRUE);
 }

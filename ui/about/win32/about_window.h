@@ -3,12 +3,14 @@
 #include <string>
 
 #include "platform/registry/registry.h"
-#include "platform/win32/layout.h"
+#include "platform/win32/stored_layout.h"
 #include "platform/win32/window.h"
+#include "ui/about/frmabout_form.h"
 
-/// The About window, `frmAbout`: the program's icon, title, version and credits. Modeless; its
-/// OK button, Enter, Esc and the close control all unload it.
-class AboutWindow : public trelumo::Window {
+/// The About window, `frmAbout`: the program's icon, title, version and credits, made from its
+/// stored layout (ui/about/frmabout_layout.h). Modeless; its OK button, Enter, Esc and the close
+/// control all unload it.
+class AboutWindow : public trelumo::Window, private trelumo::frmAbout::AboutView {
 public:
     AboutWindow();
     ~AboutWindow() override;
@@ -23,6 +25,8 @@ public:
 private:
     LRESULT handle_message(UINT message, WPARAM w, LPARAM l) override;
     void layout_changed(UINT dpi) override;
+    void set_title(std::string_view title) override;
+    void set_caption(int control, std::string_view caption) override;
 
-    trelumo::Controls controls_;
+    trelumo::StoredLayout layout_;
 };

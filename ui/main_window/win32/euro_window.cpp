@@ -1,32 +1,25 @@
 #include "ui/main_window/win32/euro_window.h"
 
-#include "platform/runtime/application.h"
 #include "platform/runtime/event_dispatch.h"
-#include "platform/runtime/program_texts.h"
 #include "platform/win32/accessible_control.h"
 #include "platform/win32/form.h"
 #include "platform/win32/keystrokes.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_placement.h"
 #include "ui/about/win32/about_window.h"
-#include "ui/main_window/win32/euro_layout.h"
+#include "ui/main_window/euro_form.h"
+#include "ui/main_window/euro_layout.h"
 
 using trelumo::AmountField;
 using trelumo::event_dispatch::run;
+namespace euro = trelumo::euro;
 
 EuroWindow::EuroWindow(const trelumo::Separators& separators)
     : conversion_(separators), fields_(*this, conversion_) {
-    create({.class_name = L"TrelumoEuro",
-            .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-            .ex_style = WS_EX_CONTROLPARENT,
-            .client_width = euro_layout::client_width,
-            .client_height = euro_layout::client_height,
-            .background = euro_layout::back_colour,
-            .menu = EURO_MENU},
-           euro_layout::title);
-    controls_.create(hwnd(), euro_layout::controls, dpi());
-    text_euro_.attach(controls_[euro_layout::text_euro]);
-    text_pts_.attach(controls_[euro_layout::text_pts]);
+    create(trelumo::frame_of(euro::layout, L"TrelumoEuro"), std::string(euro::layout.title));
+    layout_.create(hwnd(), euro::layout, dpi());
+    text_euro_.attach(layout_[euro::text_euro]);
+    text_pts_.attach(layout_[euro::text_pts]);
     for (trelumo::AmountEdit* edit : {&text_euro_, &text_pts_})
         edit->set_decimal_separator(separators.decimal);
     connect_events();
@@ -56,32 +49,23 @@ LRESULT EuroWindow::handle_message(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
         case WM_COMMAND:
             if (l == 0 && HIWORD(w) == 0) {
-                switch (LOWORD(w)) {
-                    case ID_SALIR:
-                        run([this] { salir_Click(); });
-                        return 0;
-                    case ID_TEMAS:
-                        run([this] { temas_Click(); });
-                        return 0;
-                    case ID_ACERCA:
-                        run([this] { acerca_Click(); });
-                        return 0;
-                    default:
-                        break;
-                }
-            } else if (LOWORD(w) == euro_layout::text_euro) {
+                if (LOWORD(w) == trelumo::menu_command(euro::salir))
+                    run([this] { salir_Click(); });
+                else if (LOWORD(w) == trelumo::menu_command(euro::temas))
+                    run([this] { temas_Click(); });
+                else if (LOWORD(w) == trelumo::menu_command(euro::acerca))
+                    run([this] { acerca_Click(); });
+            } else if (const int control = layout_.control_of_command(w);
+                       control == euro::text_euro) {
                 text_euro_.notified(HIWORD(w));
-            } else if (LOWORD(w) == euro_layout::text_pts) {
+            } else if (control == euro::text_pts) {
                 text_pts_.notified(HIWORD(w));
             }
             return 0;
-        case WM_SETCURSOR:
-            controls_.make_tooltips(reinterpret_cast<HWND>(w));
-            break;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
-            if (const HBRUSH brush = controls_.colours(
-                    reinterpret_cast<HWND>(l), reinterpret_cast<HDC>(w), euro_layout::back_colour))
+            if (const HBRUSH brush = layout_.colours(
+                    reinterpret_cast<HWND>(l), reinterpret_cast<HDC>(w), euro::layout.back_colour))
                 return reinterpret_cast<LRESULT>(brush);
             break;
         default:
@@ -91,13 +75,11 @@ LRESULT EuroWindow::handle_message(UINT message, WPARAM w, LPARAM l) {
 }
 
 void EuroWindow::layout_changed(UINT dpi) {
-    controls_.lay_out(dpi);
+    layout_.lay_out(dpi);
 }
 
 void EuroWindow::Form_Load() {
-    trelumo::app::set_help_file(trelumo::texts::help_file);
-    set_text(AmountField::euro, trelumo::texts::euro_at_start);
-    set_text(AmountField::pts, trelumo::texts::pts_at_start);
+    euro::Form_Load(*this);
 }
 
 void EuroWindow::salir_Click() {
@@ -129,8 +111,7 @@ void EuroWindow::set_text(AmountField which, std::string_view text) {
 }
 
 void EuroWindow::set_background(AmountField which, trelumo::ColourValue colour) {
-    controls_.set_back_colour(
-        which == AmountField::euro ? euro_layout::text_euro : euro_layout::text_pts, colour);
+    layout_.set_back_colour(which == AmountField::euro ? euro::text_euro : euro::text_pts, colour);
 }
 
 void EuroWindow::set_selection_start(AmountField which, int start) {
@@ -142,12 +123,11 @@ void EuroWindow::set_selection_length(AmountField which, int length) {
 }
 
 void EuroWindow::set_result_caption(std::string_view caption) {
-    const HWND result = controls_[euro_layout::result];
+    const HWND result = layout_[euro::result];
     SetWindowTextW(result, trelumo::wide(caption).c_str());
     if (!caption.empty()) trelumo::announce(result);
 }
 
 void EuroWindow::set_arrow_visible(trelumo::Arrow arrow, bool visible) {
-    const int id = arrow == trelumo::Arrow::left ? euro_layout::fizq : euro_layout::fdcha;
-    controls_.set_visible(id, visible);
+    layout_.set_visible(arrow == trelumo::Arrow::left ? euro::fizq : euro::fdcha, visible);
 }

@@ -1,17 +1,18 @@
 // Trelumo's main window, `euro`, on the Windows API.
 //
-// The window's controls come from its stored layout (euro_layout.h) and its menu from its
-// resource script (euro.rc). Their events reach the handlers through event_dispatch: the fields'
-// Change, GotFocus and LostFocus go to the amount field controller (core/amount_fields), which
-// reads and writes the controls back through the AmountView this window implements; the menu
-// commands are the handlers below. Amounts live only as the texts of the two fields.
+// The window's controls and menu are made from its stored layout (ui/main_window/euro_layout.h),
+// its pictures are in its resource script (euro.rc). Their events reach the handlers through
+// event_dispatch: the fields' Change, GotFocus and LostFocus go to the amount field controller
+// (core/amount_fields), which reads and writes the controls back through the AmountView this window
+// implements; the menu commands are the handlers below. Amounts live only as the texts of the two
+// fields.
 #pragma once
 
 #include "core/amount_fields.h"
 #include "core/conversion.h"
 #include "platform/win32/amount_edit.h"
 #include "platform/win32/focus_events.h"
-#include "platform/win32/layout.h"
+#include "platform/win32/stored_layout.h"
 #include "platform/win32/window.h"
 
 class EuroWindow : public trelumo::Window, private trelumo::AmountView {
@@ -20,7 +21,7 @@ public:
     ~EuroWindow() override;
 
     /// Shows the window; the first time, the focus starts in text_euro.
-    void show();
+    void show() override;
 
     void Form_Load();
     void salir_Click();
@@ -42,7 +43,7 @@ private:
     void set_result_caption(std::string_view caption) override;
     void set_arrow_visible(trelumo::Arrow arrow, bool visible) override;
 
-    trelumo::Controls controls_;
+    trelumo::StoredLayout layout_;
     trelumo::AmountEdit text_euro_;
     trelumo::AmountEdit text_pts_;
     trelumo::Conversion conversion_;

@@ -1,8 +1,9 @@
-#include "platform/qt/announced_label.h"
+#include "platform/qt/accessible_control.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 
+namespace trelumo {
 namespace {
 
 class AnnouncedLabelAccessible : public QAccessibleWidget {
@@ -19,7 +20,7 @@ public:
 };
 
 QAccessibleInterface* accessible_for(const QString& class_name, QObject* object) {
-    if (class_name != QLatin1String("AnnouncedLabel")) return nullptr;
+    if (class_name != QLatin1String("trelumo::AnnouncedLabel")) return nullptr;
     return new AnnouncedLabelAccessible(static_cast<QWidget*>(object));
 }
 
@@ -38,3 +39,5 @@ void AnnouncedLabel::state(const QString& text) {
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 }
+
+}  // namespace trelumo
