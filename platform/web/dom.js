@@ -200,6 +200,11 @@ mergeInto(LibraryManager.library, {
     return window.matchMedia(dom.text(query, query_size)).matches;
   },
 
+  web_language__deps: ['$dom'],
+  web_language: function () {
+    return dom.copy(navigator.language);
+  },
+
   // The decimal separator (decimal) or the group separator the browser writes numbers with in its
   // language.
   web_number_separator__deps: ['$dom'],

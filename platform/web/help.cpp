@@ -17,7 +17,9 @@ namespace {
 
 class HelpWindow : public web::Window {
 public:
-    HelpWindow() : Window({.kind = Kind::dialog, .name = "help"}, texts::help_title(app::title())) {
+    HelpWindow()
+        : Window({.kind = Kind::dialog, .name = "help", .icon = "euro"},
+                 texts::help_title(app::title())) {
         client().set_attribute("class", "client help-document");
         // The document scrolls: it takes the focus, so that the keyboard scrolls it too.
         client().set_attribute("tabindex", "0");

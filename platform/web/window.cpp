@@ -4,6 +4,8 @@
 #include <string>
 #include <utility>
 
+#include "platform/web/stored_layout.h"
+
 namespace trelumo::web {
 namespace {
 
@@ -48,7 +50,7 @@ Window::Window(const Frame& frame, std::string_view title) : kind_(frame.kind) {
     root_.append(bar);
     const Element icon = own(Element::create("img"));
     icon.set_attribute("class", "title-icon");
-    icon.set_attribute("src", "icons/trelumo.svg");
+    icon.set_attribute("src", picture_file(frame.icon));
     icon.set_attribute("alt", "");
     bar.append(icon);
     title_ = own(Element::create(main ? "h1" : "h2"));
@@ -116,11 +118,21 @@ void Window::show() {
 }
 
 void Window::fit_to_viewport() {
-    constexpr int margin = 8;  // CSS pixels of the page left on either side
+    constexpr int margin = 8;  // CSS pixels of the page on either side, or a scroll bar's
+    constexpr int frame = 2;   // the frame's borders
+    // Where the laid-out width fits, a media query says so without laying the page out: nothing
+    // is measured, and the page lays itself out once, when it is drawn.
+    const int known = laid_out_width();
+    if (known > 0 &&
+        media_matches("(min-width: " + std::to_string(known + frame + 2 * margin) + "px)")) {
+        if (std::exchange(zoomed_, false)) root_.set_style("zoom", "1");
+        return;
+    }
     root_.set_style("zoom", "1");
     const int width = root_.width();
     const int room = viewport_width() - 2 * margin;
-    if (width > room && room > 0)
+    zoomed_ = width > room && room > 0;
+    if (zoomed_)
         root_.set_style("zoom",
                         "calc(" + std::to_string(room) + " / " + std::to_string(width) + ")");
 }

@@ -51,7 +51,8 @@ public:
 protected:
     struct Frame {
         Kind kind;
-        std::string name;  // the window's name, its element's id
+        std::string name;       // the window's name, its element's id
+        std::string_view icon;  // the name of the picture in its title bar
     };
     Window(const Frame& frame, std::string_view title);
 
@@ -70,6 +71,9 @@ protected:
 
     /// The window's own keys, before its tab stops and buttons have theirs: true when handled.
     virtual bool key_pressed(const Event&) { return false; }
+    /// The width of the client area as the window's layout has it, in CSS pixels; 0 where the page
+    /// lays it out itself.
+    virtual int laid_out_width() const { return 0; }
     /// The window shows for the first time; unless this gives the focus somewhere, its first tab
     /// stop takes it.
     virtual void first_shown() {}
@@ -94,6 +98,7 @@ private:
     Element last_focused_;
     Kind kind_;
     bool shown_ = false;
+    bool zoomed_ = false;
     bool destroyed_once_ = false;
     std::function<void()> destroyed_;
 };

@@ -8,7 +8,9 @@
 namespace trelumo::web {
 
 AboutWindow::AboutWindow()
-    : Window({.kind = Kind::dialog, .name = std::string(frmAbout::layout.name)},
+    : Window({.kind = Kind::dialog,
+              .name = std::string(frmAbout::layout.name),
+              .icon = frmAbout::layout.icon},
              frmAbout::layout.title),
       layout_(frmAbout::layout, client(), [this] { fit_to_viewport(); }) {
     const Element ok = layout_[frmAbout::cmdOK];

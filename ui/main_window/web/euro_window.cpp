@@ -12,7 +12,9 @@ namespace trelumo::web {
 using event_dispatch::run;
 
 EuroWindow::EuroWindow(const Separators& separators)
-    : Window({.kind = Kind::main, .name = std::string(euro::layout.name)}, euro::layout.title),
+    : Window(
+          {.kind = Kind::main, .name = std::string(euro::layout.name), .icon = euro::layout.icon},
+          euro::layout.title),
       layout_(euro::layout, client(), [this] { fit_to_viewport(); }),
       conversion_(separators),
       fields_(*this, conversion_) {
