@@ -10,5 +10,5 @@ int main(int argc, char* argv[]) {
     trelumo::start_runtime(*application);
     EuroWindow euro(trelumo::system_separators());
     euro.show();
-    return QApplication::exec();
+    return trelumo::run_until_the_end();
 }

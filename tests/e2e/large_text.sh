@@ -41,11 +41,14 @@ choose_text_size() {
     if [ "$program_platform" = wine ]; then
         # In the Spanish session the program starts in: Wine keeps the user's locale.
         stop_wine
-        LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8 wine reg add \
+        local said
+        said=$(LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8 wine reg add \
             'HKCU\Control Panel\Desktop\WindowMetrics' /v MessageFont /t REG_BINARY \
-            /d "$(logfont_hex $(((11 * percent + 50) / 100)))" /f >/dev/null 2>&1
-        LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8 wine reg add 'HKCU\Control Panel\Desktop' \
-            /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+            /d "$(logfont_hex $(((11 * percent + 50) / 100)))" /f 2>&1) ||
+            { echo "the message font for $percent % is not set: $said" >&2; return 1; }
+        said=$(LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8 wine reg add 'HKCU\Control Panel\Desktop' \
+            /v LogPixels /t REG_DWORD /d "$dpi" /f 2>&1) ||
+            { echo "$dpi dpi is not set: $said" >&2; return 1; }
         stop_wine
     else
         mkdir -p "$session_dir/config/qt6ct"

@@ -9,10 +9,12 @@ folder=$(mktemp -d)
 ulimit -c unlimited 2>/dev/null || true
 
 # display named               | the line
+# (a platform Qt does not know gives up in words of its own, not those of a display it cannot open)
 cases=(
   "(none)                       | Trelumo necesita una sesión gráfica: no se ha indicado ninguna pantalla (DISPLAY)."
   "DISPLAY=:97                  | Trelumo necesita una sesión gráfica: no se puede abrir la pantalla «:97»."
   "WAYLAND_DISPLAY=wayland-97   | Trelumo necesita una sesión gráfica: no se puede abrir la pantalla «wayland-97»."
+  "QT_QPA_PLATFORM=nada         | Trelumo necesita una sesión gráfica: no se puede abrir la pantalla «nada»."
 )
 
 # A runtime folder of the user's own, where a Wayland compositor would be found.

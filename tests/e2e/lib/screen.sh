@@ -144,8 +144,11 @@ check_text_at() {
     if [ "$program_platform" = wine ]; then
         local drawn="$session_dir/text.bmp"
         rm -f "$drawn"
-        windows_probe text "$drawn" "$text" "${options[@]}" \
-            "background=$(probe colour "$shot" "$x" "$y")" >/dev/null || true
+        if ! windows_probe text "$drawn" "$text" "${options[@]}" \
+            "background=$(probe colour "$shot" "$x" "$y")" >/dev/null; then
+            fail "$what shows \"$text\": Windows did not draw the text to compare with"
+            return
+        fi
         options=("drawn=$drawn")
     fi
     check "$what shows \"$text\"" probe text "$shot" "$x" "$y" "$w" "$h" "$text" "${options[@]}"
