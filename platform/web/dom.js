@@ -285,9 +285,16 @@ mergeInto(LibraryManager.library, {
     document.title = UTF8ToString(text, text_size);
   },
 
+  // Registered once the page has loaded: the worker's start and its first fetches of the site
+  // would otherwise take the page's own start-up time (some 20 ms).
   web_keep_offline: function (script, script_size) {
-    if ('serviceWorker' in navigator && location.protocol.startsWith('http'))
-      navigator.serviceWorker.register(UTF8ToString(script, script_size)).catch(function () {});
+    if (!('serviceWorker' in navigator && location.protocol.startsWith('http'))) return;
+    var url = UTF8ToString(script, script_size);
+    var register = function () {
+      navigator.serviceWorker.register(url).catch(function () {});
+    };
+    if (document.readyState === 'complete') register();
+    else window.addEventListener('load', register, { once: true });
   },
 
   web_reload: function () {
