@@ -123,7 +123,7 @@ bool media_matches(std::string_view query);
 /// Runs a task once the current event is over, from the browser's event loop.
 void post(std::function<void()> task);
 
-/// The width of the page's viewport in CSS pixels, a scroll bar included.
+/// The width of the page's viewport in CSS pixels, less a scroll bar.
 int viewport_width();
 void set_document_title(std::string_view title);
 /// Closes the page's window where the browser lets a page do so; true when it is closing.

@@ -210,8 +210,7 @@ void StoredLayout::lay_out() const {
               std::max(std::abs(line.x2 - line.x1), line.x1 == line.x2 ? thickness : 0),
               std::max(std::abs(line.y2 - line.y1), line.y1 == line.y2 ? thickness : 0));
     }
-    client_width_ = scale.pixels(layout_.client_width);
-    client_.set_style("width", pixels(client_width_));
+    client_.set_style("width", pixels(scale.pixels(layout_.client_width)));
     client_.set_style("height", pixels(scale.pixels(layout_.client_height)));
 }
 

@@ -34,9 +34,6 @@ public:
 
     void set_back_colour(int control, ColourValue colour);
 
-    /// The client area's width as last laid out, in CSS pixels.
-    int client_width() const { return client_width_; }
-
 private:
     const WindowLayout& layout_;
     Element client_;
@@ -45,7 +42,6 @@ private:
     std::vector<Element> lines_;
     Element font_probe_;  // the measured letters, in the window's font
     mutable Element::Extent laid_out_for_{};
-    mutable int client_width_ = 0;
     std::vector<Element> made_;  // every element made, to remove with the layout
 };
 

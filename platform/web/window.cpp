@@ -118,21 +118,11 @@ void Window::show() {
 }
 
 void Window::fit_to_viewport() {
-    constexpr int margin = 8;  // CSS pixels of the page on either side, or a scroll bar's
-    constexpr int frame = 2;   // the frame's borders
-    // Where the laid-out width fits, a media query says so without laying the page out: nothing
-    // is measured, and the page lays itself out once, when it is drawn.
-    const int known = laid_out_width();
-    if (known > 0 &&
-        media_matches("(min-width: " + std::to_string(known + frame + 2 * margin) + "px)")) {
-        if (std::exchange(zoomed_, false)) root_.set_style("zoom", "1");
-        return;
-    }
+    constexpr int margin = 8;  // CSS pixels of the page left on either side
     root_.set_style("zoom", "1");
     const int width = root_.width();
     const int room = viewport_width() - 2 * margin;
-    zoomed_ = width > room && room > 0;
-    if (zoomed_)
+    if (width > room && room > 0)
         root_.set_style("zoom",
                         "calc(" + std::to_string(room) + " / " + std::to_string(width) + ")");
 }

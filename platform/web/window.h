@@ -71,9 +71,6 @@ protected:
 
     /// The window's own keys, before its tab stops and buttons have theirs: true when handled.
     virtual bool key_pressed(const Event&) { return false; }
-    /// The width of the client area as the window's layout has it, in CSS pixels; 0 where the page
-    /// lays it out itself.
-    virtual int laid_out_width() const { return 0; }
     /// The window shows for the first time; unless this gives the focus somewhere, its first tab
     /// stop takes it.
     virtual void first_shown() {}
@@ -98,7 +95,6 @@ private:
     Element last_focused_;
     Kind kind_;
     bool shown_ = false;
-    bool zoomed_ = false;
     bool destroyed_once_ = false;
     std::function<void()> destroyed_;
 };

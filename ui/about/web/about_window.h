@@ -18,7 +18,6 @@ public:
     void cmdOK_Click();
 
 private:
-    int laid_out_width() const override { return layout_.client_width(); }
     void close_requested() override;
     void set_title(std::string_view title) override;
     void set_caption(int control, std::string_view caption) override;

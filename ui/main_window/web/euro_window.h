@@ -30,7 +30,6 @@ public:
     void acerca_Click();
 
 private:
-    int laid_out_width() const override { return layout_.client_width(); }
     void first_shown() override;
     void connect_events();
     AmountEdit& field(AmountField field);
