@@ -7,6 +7,7 @@
 
 #include "platform/qt/application_object.h"
 #include "platform/qt/help.h"
+#include "platform/qt/stored_layout.h"
 #include "platform/qt/toolkit.h"
 #include "platform/runtime/event_dispatch.h"
 
@@ -17,7 +18,7 @@ void start_runtime(QApplication& application) {
     QApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(app::major()).arg(app::minor()).arg(app::revision()));
     QApplication::setDesktopFileName(QStringLiteral(TRELUMO_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/euro.xpm")));
+    QApplication::setWindowIcon(QIcon(picture_path("euro")));
 
     auto* qt_texts = new QTranslator(&application);
     if (qt_texts->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"),

@@ -8,8 +8,6 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
-#include <algorithm>
-#include <cstdlib>
 
 #include "platform/qt/accessible_control.h"
 #include "platform/qt/amount_edit.h"
@@ -100,13 +98,9 @@ QFont qt_font(const FontLayout& font) {
     return made;
 }
 
-// A line in twips: from its place, as long as it runs, and as wide as it is drawn, right or
-// down from its place.
 QRect twips_of(const LineLayout& line) {
-    const int width = line.width * 15;
-    return QRect(std::min(line.x1, line.x2), std::min(line.y1, line.y2),
-                 line.x1 == line.x2 ? width : std::abs(line.x2 - line.x1),
-                 line.y1 == line.y2 ? width : std::abs(line.y2 - line.y1));
+    const LineBand band = band_of(line);
+    return QRect(band.left, band.top, band.width, band.height);
 }
 
 }  // namespace

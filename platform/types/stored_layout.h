@@ -5,7 +5,9 @@
 // under ui/.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <cstdlib>
 #include <iterator>
 #include <span>
 #include <string_view>
@@ -17,6 +19,9 @@ namespace trelumo {
 /// No colour of the control's own: the window's background, and the text colour made to be read
 /// on it.
 inline constexpr ColourValue no_colour = 0xFFFFFFFF;
+
+/// Twips to the pixel at 96 dpi.
+inline constexpr int twips_per_pixel = 15;
 
 /// The tab index of a control that has none (pictures).
 inline constexpr int no_tab_index = -1;
@@ -75,6 +80,18 @@ struct LineLayout {
     ColourValue colour;
     int width;  // pixels at 96 dpi; a line grows right and down from its place
 };
+
+/// Where a line is drawn, in twips: from its place, as long as it runs, and as wide as it is drawn,
+/// right or down from its place.
+struct LineBand {
+    int left, top, width, height;
+};
+inline LineBand band_of(const LineLayout& line) {
+    const int width = line.width * twips_per_pixel;
+    return {std::min(line.x1, line.x2), std::min(line.y1, line.y2),
+            line.x1 == line.x2 ? width : std::abs(line.x2 - line.x1),
+            line.y1 == line.y2 ? width : std::abs(line.y2 - line.y1)};
+}
 
 /// One item of a menu bar, in order: a submenu of the bar, or an item of the submenu that is its
 /// parent. An "&" marks the access key of a caption; a caption of "-" is a separator line.

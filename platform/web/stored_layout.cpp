@@ -203,12 +203,8 @@ void StoredLayout::lay_out() const {
         place(controls_[i], control.left, control.top, control.width, control.height);
     }
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const LineLayout& line = layout_.lines[i];
-        // A line of some width grows right and down from its place, as the stored layout means it.
-        const int thickness = line.width * 15;
-        place(lines_[i], std::min(line.x1, line.x2), std::min(line.y1, line.y2),
-              std::max(std::abs(line.x2 - line.x1), line.x1 == line.x2 ? thickness : 0),
-              std::max(std::abs(line.y2 - line.y1), line.y1 == line.y2 ? thickness : 0));
+        const LineBand band = band_of(layout_.lines[i]);
+        place(lines_[i], band.left, band.top, band.width, band.height);
     }
     client_.set_style("width", pixels(scale.pixels(layout_.client_width)));
     client_.set_style("height", pixels(scale.pixels(layout_.client_height)));

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/runtime/program_texts.h"
+#include "platform/types/stored_layout.h"
 #include "platform/win32/application_object.h"
 #include "platform/win32/message_box.h"
 #include "platform/win32/message_font.h"
@@ -26,8 +27,8 @@ public:
         create({.class_name = L"TrelumoHelp",
                 .style = WS_OVERLAPPEDWINDOW,
                 .ex_style = 0,
-                .client_width = 560 * 15,
-                .client_height = 520 * 15,
+                .client_width = 560 * twips_per_pixel,
+                .client_height = 520 * twips_per_pixel,
                 .background = window_colour,
                 .keeps_program_running = false},
                texts::help_title(app::title()));

@@ -8,7 +8,7 @@ namespace trelumo {
 
 void draw_lines(HDC dc, std::span<const LineLayout> lines, const LayoutScale& scale) {
     for (const LineLayout& line : lines) {
-        const int width = std::max(1, scale.pixels(line.width * 15));
+        const int width = std::max(1, scale.pixels(line.width * twips_per_pixel));
         const int x1 = scale.pixels(line.x1);
         const int y1 = scale.pixels(line.y1);
         const int x2 = scale.pixels(line.x2);

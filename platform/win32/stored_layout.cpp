@@ -204,7 +204,7 @@ int StoredLayout::control_of_command(WPARAM w) const {
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         const ControlLayout& control = *entries_[i].layout;
         if (LOWORD(w) == IDCANCEL ? control.cancel_button
-                                  : GetDlgCtrlID(entries_[i].hwnd) == LOWORD(w))
+                                  : id_of(window_->controls, i) == LOWORD(w))
             return static_cast<int>(i);
     }
     return -1;
@@ -224,9 +224,9 @@ void StoredLayout::set_visible(int control, bool visible) {
 }
 
 HFONT StoredLayout::font_for(const FontLayout* font, UINT dpi) {
+    if (!font) return message_font(dpi);  // kept for the program's life
     HFONT& made = fonts_[font];
     if (made) return made;
-    if (!font) return made = message_font(dpi);
     LOGFONTW description{};
     description.lfHeight = -MulDiv(font->points, static_cast<int>(dpi), 72);
     description.lfWeight = font->bold ? FW_BOLD : FW_NORMAL;
@@ -241,7 +241,7 @@ HFONT StoredLayout::font_for(const FontLayout* font, UINT dpi) {
 
 void StoredLayout::release_fonts_and_pictures() {
     for (const auto& [font, handle] : fonts_)
-        if (font && handle) DeleteObject(handle);  // the message font is kept
+        if (handle) DeleteObject(handle);
     fonts_.clear();
     for (Entry& entry : entries_) {
         if (entry.picture) DestroyIcon(entry.picture);
