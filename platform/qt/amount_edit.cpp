@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "platform/number_text/number_text.h"
+#include "platform/qt/qt_text.h"
 
 namespace trelumo {
 namespace {
@@ -86,7 +87,7 @@ void AmountEdit::undo_or_redo(bool undo) {
 }
 
 void AmountEdit::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
+    if (is_undo_or_redo(event)) {
         undo_or_redo(event->matches(QKeySequence::Undo));
         event->accept();
         return;
@@ -196,7 +197,7 @@ void AmountEdit::paste_from(QClipboard::Mode mode) {
         std::string_view(clipboard.constData(), static_cast<std::size_t>(clipboard.size())));
     edit([&] {
         if (pasted) {
-            insert(QString::fromUtf8(pasted->data(), static_cast<qsizetype>(pasted->size())));
+            insert(qt_text(*pasted));
         } else {
             setText(QString());
         }
