@@ -11,9 +11,9 @@
 #include <memory>
 #include <optional>
 #include <string_view>
-#include <utility>
 
 #include "platform/number_text/number_text.h"
+#include "platform/qt/qt_text.h"
 
 namespace trelumo {
 namespace {
@@ -43,9 +43,7 @@ bool is_edit(const QEvent* event) {
 AmountEdit::AmountEdit(QWidget* parent) : QLineEdit(parent) {
     setFocusPolicy(Qt::TabFocus);  // a click's focus is given by the mouse handlers below
     setMaxLength(std::numeric_limits<int>::max());
-    connect(this, &QLineEdit::textChanged, this, [this] {
-        if (!editing_) history_.written();
-    });
+    connect(this, &QLineEdit::textChanged, this, [this] { history_.written(); });
 }
 
 void AmountEdit::set_decimal_separator(const QString& separator) {
@@ -53,7 +51,7 @@ void AmountEdit::set_decimal_separator(const QString& separator) {
 }
 
 void AmountEdit::set_text(const QString& text) {
-    if (!editing_) history_.written();
+    history_.written();
     setText(text);
 }
 
@@ -78,26 +76,18 @@ bool AmountEdit::event(QEvent* event) {
 
 // Runs a change the user makes, and whatever the program writes while it is handled, as one edit.
 void AmountEdit::edit(const std::function<void()>& change) {
-    const bool nested = std::exchange(editing_, true);
-    const Selection before = selection();
-    change();
-    editing_ = nested;
-    if (!nested) history_.edited(before, selection());
+    history_.edit(selection(), change, [this] { return selection(); });
 }
 
 void AmountEdit::undo_or_redo(bool undo) {
     if (isReadOnly()) return;
-    const std::optional<Selection> back =
-        undo ? history_.undo(selection()) : history_.redo(selection());
-    if (!back) return;
-    const bool nested = std::exchange(editing_, true);
-    setText(back->text);
-    editing_ = nested;
-    if (text() == back->text) restore(*back);
+    history_.step(
+        undo, [this] { return selection(); }, [this](const QString& text) { setText(text); },
+        [this](const Selection& back) { restore(back); });
 }
 
 void AmountEdit::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
+    if (is_undo_or_redo(event)) {
         undo_or_redo(event->matches(QKeySequence::Undo));
         event->accept();
         return;
@@ -207,7 +197,7 @@ void AmountEdit::paste_from(QClipboard::Mode mode) {
         std::string_view(clipboard.constData(), static_cast<std::size_t>(clipboard.size())));
     edit([&] {
         if (pasted) {
-            insert(QString::fromUtf8(pasted->data(), static_cast<qsizetype>(pasted->size())));
+            insert(qt_text(*pasted));
         } else {
             setText(QString());
         }

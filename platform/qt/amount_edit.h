@@ -65,7 +65,6 @@ private:
     QString decimal_separator_ = QStringLiteral(",");
     bool focused_by_click_ = false;
     bool focus_on_release_ = false;  // a left button went down on the field without the focus
-    bool editing_ = false;           // a user's edit, or an undo or redo, is being handled
     std::optional<Selection> kept_;  // as the focus left
     EditHistory<Selection> history_;
 };

@@ -73,7 +73,7 @@ AmountEdit::Selection AmountEdit::selection() const {
 }
 
 void AmountEdit::set_text(std::string_view text) {
-    if (!editing_) history_.written();
+    history_.written();
     if (text == known_text_) return;
     input_.set_value(text);
     text_changed();
@@ -114,21 +114,18 @@ void AmountEdit::replace_selection(std::string_view text) {
 }
 
 void AmountEdit::edited(const Selection& before) {
-    const bool nested = std::exchange(editing_, true);
-    text_changed();
-    editing_ = nested;
-    if (!nested) history_.edited(before, selection());
+    history_.edit(
+        before, [this] { text_changed(); }, [this] { return selection(); });
 }
 
 void AmountEdit::undo_or_redo(bool undo) {
-    const std::optional<Selection> back =
-        undo ? history_.undo(selection()) : history_.redo(selection());
-    if (!back) return;
-    const bool nested = std::exchange(editing_, true);
-    input_.set_value(back->text);
-    text_changed();
-    editing_ = nested;
-    if (known_text_ == back->text) input_.select(back->range);
+    history_.step(
+        undo, [this] { return selection(); },
+        [this](const std::string& text) {
+            input_.set_value(text);
+            text_changed();
+        },
+        [this](const Selection& back) { input_.select(back.range); });
 }
 
 // The text in the field now, told as a Change when it differs from the one known.

@@ -64,7 +64,6 @@ private:
     std::string known_text_;
     std::string decimal_separator_ = ",";
     bool focused_by_press_ = false;
-    bool editing_ = false;                  // a user's edit, or an undo or redo, is being handled
     std::optional<Selection> before_edit_;  // as the browser's edit under way began
     EditHistory<Selection> history_;
     std::function<void()> changed_;

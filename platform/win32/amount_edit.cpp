@@ -79,7 +79,7 @@ void AmountEdit::notified(WORD code) {
     std::wstring now = wide_text();
     if (now == known_text_) return;
     known_text_ = std::move(now);
-    if (edits_running_ == 0) history_.written();
+    history_.written();
     if (changed_) changed_();
 }
 
@@ -95,7 +95,7 @@ std::string AmountEdit::text() const {
 }
 
 void AmountEdit::set_text(std::string_view text) {
-    if (edits_running_ == 0) history_.written();
+    history_.written();
     SetWindowTextW(edit_, wide(text).c_str());
 }
 
@@ -122,13 +122,10 @@ AmountEdit::Selection AmountEdit::selection() const {
 
 void AmountEdit::undo_or_redo(bool undo) {
     if (is_read_only(edit_)) return;
-    const std::optional<Selection> back =
-        undo ? history_.undo(selection()) : history_.redo(selection());
-    if (!back) return;
-    ++edits_running_;
-    SetWindowTextW(edit_, back->text.c_str());
-    --edits_running_;
-    if (wide_text() == back->text) SendMessageW(edit_, EM_SETSEL, back->start, back->end);
+    history_.step(
+        undo, [this] { return selection(); },
+        [this](const std::wstring& text) { SetWindowTextW(edit_, text.c_str()); },
+        [this](const Selection& back) { SendMessageW(edit_, EM_SETSEL, back.start, back.end); });
 }
 
 void AmountEdit::paste() {
@@ -159,11 +156,10 @@ LRESULT CALLBACK AmountEdit::control_procedure(HWND control, UINT message, WPARA
     if (message == EM_CANUNDO) return self->history_.can_undo() ? TRUE : FALSE;
     if (!is_edit(message)) return self->handle(control, message, w, l);
 
-    const bool outermost = self->edits_running_++ == 0;
-    const Selection before = outermost ? self->selection() : Selection{};
-    const LRESULT result = self->handle(control, message, w, l);
-    --self->edits_running_;
-    if (outermost) self->history_.edited(before, self->selection());
+    LRESULT result = 0;
+    self->history_.edit(
+        self->selection(), [&] { result = self->handle(control, message, w, l); },
+        [self] { return self->selection(); });
     return result;
 }
 

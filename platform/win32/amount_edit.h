@@ -71,7 +71,6 @@ private:
     std::wstring known_text_;
     std::wstring decimal_separator_ = L",";
     bool drop_next_character_ = false;
-    int edits_running_ = 0;  // user edits, undos and redos being handled, nested ones included
     EditHistory<Selection> history_;
     std::function<void()> changed_;
 };
