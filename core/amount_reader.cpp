@@ -133,15 +133,6 @@ std::optional<std::string> whole_digits(const Amount& amount) {
     return std::string(digits.substr(0, digits.size() - scale));
 }
 
-// The text as it is read: without the blanks around it and its invisible marks, kept in `room`
-// if need be; nothing when it is longer than any amount.
-std::optional<std::string_view> as_read(std::string_view text, std::string& room) {
-    text = without_blanks_around(text);
-    if (text.size() > longest_number_text) return std::nullopt;
-    const std::string_view unmarked = without_invisible_marks(text, room);
-    return unmarked.data() == text.data() ? text : without_blanks_around(unmarked);
-}
-
 }  // namespace
 
 AmountReader::AmountReader(Separators separators)
@@ -152,7 +143,7 @@ std::optional<Amount> AmountReader::amount(Currency currency, std::string_view t
     std::optional<Amount> found = number(currency, text, false);
     if (!found) {
         std::string room;
-        if (const std::optional<std::string_view> read_text = as_read(text, room))
+        if (const std::optional<std::string_view> read_text = amount_text_as_read(text, room))
             found = beyond_the_number(currency, *read_text);
     }
     return found;
@@ -270,7 +261,7 @@ std::optional<Amount> AmountReader::euros_and_cents(std::string_view text) const
 bool AmountReader::is_beginning(Currency currency, std::string_view typed) const {
     if (number(currency, typed, false)) return true;  // the keystroke's usual case, at once
     std::string room;
-    const std::optional<std::string_view> read_text = as_read(typed, room);
+    const std::optional<std::string_view> read_text = amount_text_as_read(typed, room);
     if (!read_text) return false;
     const std::string_view text = *read_text;
     if (beyond_the_number(currency, text)) return true;
@@ -304,7 +295,7 @@ bool AmountReader::is_beginning(Currency currency, std::string_view typed) const
 std::optional<Amount> AmountReader::settled(Currency currency, std::string_view left) const {
     std::string room;
     if (std::optional<Amount> found = number(currency, left, false)) return found;
-    const std::optional<std::string_view> read_text = as_read(left, room);
+    const std::optional<std::string_view> read_text = amount_text_as_read(left, room);
     if (!read_text) return std::nullopt;
     const std::string_view text = *read_text;
     if (std::optional<Amount> found = beyond_the_number(currency, text)) return found;
