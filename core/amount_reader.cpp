@@ -163,11 +163,10 @@ std::optional<Amount> AmountReader::beyond_the_number(Currency currency,
 
 std::optional<Amount> AmountReader::number(Currency currency, std::string_view text,
                                            bool before_a_word) const {
-    if (currency == Currency::euro || before_a_word) return read_amount(text, separators_);
     std::optional<Amount> found = read_amount(text, separators_);
-    if (!found || found->scale() == 3) {
+    if (currency != Currency::euro && !before_a_word && (!found || found->scale() == 3)) {
         std::optional<Amount> thousands = read_amount(text, decimal_grouping_);
-        if (thousands && thousands->scale() == 0) return thousands;
+        if (thousands && thousands->scale() == 0) found = std::move(thousands);
     }
     return found;
 }
