@@ -11,6 +11,7 @@ namespace {
 
 using words::after_word;
 using words::before_word;
+using words::begins_word;
 using words::Case;
 using words::is_word;
 using words::letters_at_end;
@@ -55,6 +56,11 @@ constexpr std::string_view number_words[] = {"mil", "millones", "mill\u00F3n", "
 std::span<const Unit> units_of(Currency currency) {
     if (currency == Currency::euro) return euro_units;
     return pts_units;
+}
+
+// A blank and the currency's first unit, as they finish "2 millones de".
+std::string unit_after_blank(Currency currency) {
+    return " " + std::string(units_of(currency).front().word);
 }
 
 struct FoundUnit {
@@ -265,15 +271,14 @@ bool AmountReader::is_beginning(Currency currency, std::string_view typed) const
     const std::string_view text = *read_text;
     if (beyond_the_number(currency, text)) return true;
 
-    const std::string then_unit = " " + std::string(units_of(currency).front().word);
+    const std::string then_unit = unit_after_blank(currency);
     const auto amount_with = [&](std::string_view more) {
         return read(currency, std::string(text).append(more)).has_value();
     };
     // A word begun at the end, finished.
     if (const std::string_view begun = letters_at_end(text); !begun.empty()) {
         const auto finishes = [&](std::string_view word) {
-            if (begun.size() >= word.size() || !same_letters(begun, word.substr(0, begun.size())))
-                return false;
+            if (!begins_word(begun, word)) return false;
             const std::string rest(word.substr(begun.size()));
             return amount_with(rest) || amount_with(rest + "0") || amount_with(rest + " 0") ||
                    amount_with(rest + then_unit);
@@ -304,18 +309,15 @@ std::optional<Amount> AmountReader::settled(Currency currency, std::string_view 
     }
     const std::string_view begun = letters_at_end(text);
     if (begun.empty()) return std::nullopt;
-    const auto begins = [&](std::string_view word) {
-        return begun.size() <= word.size() && same_letters(begun, word.substr(0, begun.size()));
-    };
     for (const Unit& unit : units_of(currency)) {
-        if (!is_word(unit.word) || begun.size() == unit.word.size() || !begins(unit.word)) continue;
+        if (!is_word(unit.word) || !begins_word(begun, unit.word)) continue;
         const std::string whole = std::string(text).append(unit.word.substr(begun.size()));
         if (std::optional<Amount> found = read(currency, whole)) return found;
     }
-    if (begins("de")) {
+    if (begins_word(begun, "de") || same_letters(begun, "de")) {  // "d" or "de", then the unit
         const std::string whole =
-            std::string(text).append(std::string_view("de").substr(begun.size())) + " " +
-            std::string(units_of(currency).front().word);
+            std::string(text).append(std::string_view("de").substr(begun.size())) +
+            unit_after_blank(currency);
         return read(currency, whole);
     }
     return std::nullopt;
