@@ -11,6 +11,7 @@ namespace {
 
 using words::after_word;
 using words::before_word;
+using words::begins_word;
 using words::Case;
 using words::is_word;
 using words::letters_at_end;
@@ -55,6 +56,11 @@ constexpr std::string_view number_words[] = {"mil", "millones", "mill\u00F3n", "
 std::span<const Unit> units_of(Currency currency) {
     if (currency == Currency::euro) return euro_units;
     return pts_units;
+}
+
+// A blank and the currency's first unit, as they finish "2 millones de".
+std::string unit_after_blank(Currency currency) {
+    return " " + std::string(units_of(currency).front().word);
 }
 
 struct FoundUnit {
@@ -133,15 +139,6 @@ std::optional<std::string> whole_digits(const Amount& amount) {
     return std::string(digits.substr(0, digits.size() - scale));
 }
 
-// The text as it is read: without the blanks around it and its invisible marks, kept in `room`
-// if need be; nothing when it is longer than any amount.
-std::optional<std::string_view> as_read(std::string_view text, std::string& room) {
-    text = without_blanks_around(text);
-    if (text.size() > longest_number_text) return std::nullopt;
-    const std::string_view unmarked = without_invisible_marks(text, room);
-    return unmarked.data() == text.data() ? text : without_blanks_around(unmarked);
-}
-
 }  // namespace
 
 AmountReader::AmountReader(Separators separators)
@@ -152,7 +149,7 @@ std::optional<Amount> AmountReader::amount(Currency currency, std::string_view t
     std::optional<Amount> found = number(currency, text, false);
     if (!found) {
         std::string room;
-        if (const std::optional<std::string_view> read_text = as_read(text, room))
+        if (const std::optional<std::string_view> read_text = amount_text_as_read(text, room))
             found = beyond_the_number(currency, *read_text);
     }
     return found;
@@ -172,11 +169,10 @@ std::optional<Amount> AmountReader::beyond_the_number(Currency currency,
 
 std::optional<Amount> AmountReader::number(Currency currency, std::string_view text,
                                            bool before_a_word) const {
-    if (currency == Currency::euro || before_a_word) return read_amount(text, separators_);
     std::optional<Amount> found = read_amount(text, separators_);
-    if (!found || found->scale() == 3) {
+    if (currency != Currency::euro && !before_a_word && (!found || found->scale() == 3)) {
         std::optional<Amount> thousands = read_amount(text, decimal_grouping_);
-        if (thousands && thousands->scale() == 0) return thousands;
+        if (thousands && thousands->scale() == 0) found = std::move(thousands);
     }
     return found;
 }
@@ -270,20 +266,19 @@ std::optional<Amount> AmountReader::euros_and_cents(std::string_view text) const
 bool AmountReader::is_beginning(Currency currency, std::string_view typed) const {
     if (number(currency, typed, false)) return true;  // the keystroke's usual case, at once
     std::string room;
-    const std::optional<std::string_view> read_text = as_read(typed, room);
+    const std::optional<std::string_view> read_text = amount_text_as_read(typed, room);
     if (!read_text) return false;
     const std::string_view text = *read_text;
     if (beyond_the_number(currency, text)) return true;
 
-    const std::string then_unit = " " + std::string(units_of(currency).front().word);
+    const std::string then_unit = unit_after_blank(currency);
     const auto amount_with = [&](std::string_view more) {
         return read(currency, std::string(text).append(more)).has_value();
     };
     // A word begun at the end, finished.
     if (const std::string_view begun = letters_at_end(text); !begun.empty()) {
         const auto finishes = [&](std::string_view word) {
-            if (begun.size() >= word.size() || !same_letters(begun, word.substr(0, begun.size())))
-                return false;
+            if (!begins_word(begun, word)) return false;
             const std::string rest(word.substr(begun.size()));
             return amount_with(rest) || amount_with(rest + "0") || amount_with(rest + " 0") ||
                    amount_with(rest + then_unit);
@@ -304,7 +299,7 @@ bool AmountReader::is_beginning(Currency currency, std::string_view typed) const
 std::optional<Amount> AmountReader::settled(Currency currency, std::string_view left) const {
     std::string room;
     if (std::optional<Amount> found = number(currency, left, false)) return found;
-    const std::optional<std::string_view> read_text = as_read(left, room);
+    const std::optional<std::string_view> read_text = amount_text_as_read(left, room);
     if (!read_text) return std::nullopt;
     const std::string_view text = *read_text;
     if (std::optional<Amount> found = beyond_the_number(currency, text)) return found;
@@ -314,18 +309,15 @@ std::optional<Amount> AmountReader::settled(Currency currency, std::string_view 
     }
     const std::string_view begun = letters_at_end(text);
     if (begun.empty()) return std::nullopt;
-    const auto begins = [&](std::string_view word) {
-        return begun.size() <= word.size() && same_letters(begun, word.substr(0, begun.size()));
-    };
     for (const Unit& unit : units_of(currency)) {
-        if (!is_word(unit.word) || begun.size() == unit.word.size() || !begins(unit.word)) continue;
+        if (!is_word(unit.word) || !begins_word(begun, unit.word)) continue;
         const std::string whole = std::string(text).append(unit.word.substr(begun.size()));
         if (std::optional<Amount> found = read(currency, whole)) return found;
     }
-    if (begins("de")) {
+    if (begins_word(begun, "de") || same_letters(begun, "de")) {  // "d" or "de", then the unit
         const std::string whole =
-            std::string(text).append(std::string_view("de").substr(begun.size())) + " " +
-            std::string(units_of(currency).front().word);
+            std::string(text).append(std::string_view("de").substr(begun.size())) +
+            unit_after_blank(currency);
         return read(currency, whole);
     }
     return std::nullopt;

@@ -18,6 +18,9 @@ class AmountReader {
 public:
     explicit AmountReader(Separators separators);
 
+    /// The separators it reads amounts in.
+    const Separators& separators() const { return separators_; }
+
     /// The amount a text of the currency denotes; nothing for any other text, the other
     /// currency's unit included. Besides a numeric text (see read_amount), it reads:
     /// - the currency's unit before or after the number, in any case, with or without blanks

@@ -38,6 +38,10 @@ bool same_letters(std::string_view text, std::string_view word) {
     return true;
 }
 
+bool begins_word(std::string_view letters, std::string_view word) {
+    return letters.size() < word.size() && same_letters(letters, word.substr(0, letters.size()));
+}
+
 bool is_word(std::string_view word) {
     return is_ascii_letter(word.front());
 }

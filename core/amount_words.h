@@ -10,6 +10,10 @@ namespace trelumo::words {
 /// Whether the text is the word, given in lower case, in any case: "MILLÓN" is "millón".
 bool same_letters(std::string_view text, std::string_view word);
 
+/// Whether the letters, in any case, begin the word, given in lower case, and more letters
+/// finish it: "Eu" begins "euros", "euros" does not.
+bool begins_word(std::string_view letters, std::string_view word);
+
 /// Whether the word begins with a letter, as a unit's symbol does not.
 bool is_word(std::string_view word);
 

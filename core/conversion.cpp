@@ -17,8 +17,7 @@ std::string_view pattern_of(Currency currency) {
 
 }  // namespace
 
-Conversion::Conversion(Separators separators)
-    : separators_(separators), reader_(std::move(separators)) {}
+Conversion::Conversion(Separators separators) : reader_(std::move(separators)) {}
 
 std::optional<Amount> Conversion::amount(Currency currency, std::string_view text) const {
     return reader_.amount(currency, text);
@@ -45,7 +44,7 @@ Amount Conversion::tidied(Currency currency, const Amount& amount) const {
 }
 
 std::string Conversion::formatted(Currency currency, const Amount& amount) const {
-    return format_amount(amount, pattern_of(currency), separators_);
+    return format_amount(amount, pattern_of(currency), reader_.separators());
 }
 
 Amount Conversion::converted(Currency from, const Amount& amount) const {

@@ -71,7 +71,6 @@ public:
 private:
     Amount amount_or_error(Currency currency, std::string_view text) const;
 
-    Separators separators_;
     AmountReader reader_;
 };
 

@@ -5,18 +5,12 @@
 #include <cstddef>
 #include <limits>
 #include <optional>
+#include <system_error>
 
 namespace trelumo {
 namespace {
 
 constexpr std::uint64_t largest_integer = std::numeric_limits<std::uint64_t>::max();
-constexpr std::string_view largest_integer_digits = "18446744073709551615";
-
-// Digits without leading zeros that a machine integer holds.
-bool fits_integer(std::string_view digits) {
-    return digits.size() < largest_integer_digits.size() ||
-           (digits.size() == largest_integer_digits.size() && digits <= largest_integer_digits);
-}
 
 // Arithmetic on decimal digits, the most significant first, with a small second operand.
 
@@ -102,12 +96,10 @@ const std::string& least_beyond_double() {
 
 Amount::Amount(bool negative, std::string_view digits, int scale) : scale_(scale) {
     digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
-    if (fits_integer(digits)) {
-        for (const char digit : digits)
-            integer_ = integer_ * 10 + static_cast<unsigned>(digit - '0');
-    } else {
+    // No digits leave the integer zero; too many for it are kept as they are.
+    if (std::from_chars(digits.data(), digits.data() + digits.size(), integer_).ec ==
+        std::errc::result_out_of_range)
         digits_ = digits;
-    }
     negative_ = negative && !digits.empty();
 }
 

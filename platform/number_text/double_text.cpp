@@ -43,7 +43,8 @@ std::optional<double> parse_number(std::string_view text, const Separators& sepa
     const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
     if (error == std::errc::result_out_of_range) value = 0.0;  // too small for a double: zero
     // Keeps the sign of a zero written with one ("-0"), which the amount has not.
-    const std::string_view number = without_blanks_around(text);
+    std::string room;
+    const std::string_view number = *amount_text_as_read(text, room);  // read above, so there
     const bool minus = sign_size(number) > 0 && number.front() != '+';
     return value == 0.0 && minus ? -0.0 : value;
 }

@@ -188,13 +188,18 @@ std::size_t sign_size(std::string_view text) {
     return one_of_at(text, 0, signs);
 }
 
-std::optional<Amount> read_amount(std::string_view text, const Separators& separators) {
+std::optional<std::string_view> amount_text_as_read(std::string_view text, std::string& room) {
     text = without_blanks_around(text);
     if (text.size() > longest_number_text) return std::nullopt;
+    const std::string_view unmarked = without_invisible_marks(text, room);
+    return unmarked.data() == text.data() ? text : without_blanks_around(unmarked);
+}
+
+std::optional<Amount> read_amount(std::string_view text, const Separators& separators) {
     std::string room;
-    if (const std::string_view unmarked = without_invisible_marks(text, room);
-        unmarked.data() != text.data())
-        text = without_blanks_around(unmarked);
+    const std::optional<std::string_view> read_text = amount_text_as_read(text, room);
+    if (!read_text) return std::nullopt;
+    text = *read_text;
     std::size_t pos = 0;
     bool negative = false;
     if (const std::size_t sign = sign_size(text)) {

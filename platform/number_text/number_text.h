@@ -38,6 +38,10 @@ std::string_view without_blanks_around(std::string_view text);
 /// kept in `room`.
 std::string_view without_invisible_marks(std::string_view text, std::string& room);
 
+/// The text as an amount text is read: without the blanks around it and its invisible marks, kept
+/// in `room` if need be; nothing when it is longer than longest_number_text.
+std::optional<std::string_view> amount_text_as_read(std::string_view text, std::string& room);
+
 /// The size in bytes of the sign that a text begins with: "+", or a minus: "-", U+2212 (the minus
 /// sign), U+2013 or U+2012 (the en dash and the figure dash); 0 when it begins with none.
 std::size_t sign_size(std::string_view text);

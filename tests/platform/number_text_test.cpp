@@ -43,7 +43,11 @@ class ReadTest : public testing::TestWithParam<ReadCase> {};
 TEST_P(ReadTest, NumericExactlyWhenItParsesToTheNearestDouble) {
     const ReadCase& row = GetParam();
     EXPECT_EQ(is_numeric(row.text, row.separators), row.value.has_value());
-    EXPECT_EQ(parse_number(row.text, row.separators), row.value);
+    const std::optional<double> value = parse_number(row.text, row.separators);
+    EXPECT_EQ(value, row.value);
+    if (value && row.value) {
+        EXPECT_EQ(std::signbit(*value), std::signbit(*row.value));  // of zero
+    }
 }
 
 const std::nullopt_t no = std::nullopt;
@@ -67,6 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"DirectionMarksAround", "\u200F\u200E12,5\u200E", es, 12.5},
         ReadCase{"WordJoinerAndSoftHyphen", "1\u2060234,5\u00AD0", es, 1234.5},
         ReadCase{"InvisibleMarksOnly", "\u200B\u00AD", es, no},
+        ReadCase{"MinusZeroAfterAnInvisibleMark", "\u200B-0", es, -0.0},
         ReadCase{"BlankAfterDecimalSeparator", "1, 5", es, 1.5},
         ReadCase{"WholeAmountHyphen", "5,-", es, 5},
         ReadCase{"WholeAmountEnDash", "1.000,\u2013", es, 1000},
